@@ -1,0 +1,38 @@
+#include "conversion_dispatch.h"
+
+#include <optional>
+
+#include "fraction_converter.h"
+#include "linear_converter.h"
+#include "number_base_converter.h"
+#include "temperature_converter.h"
+
+namespace velmar {
+namespace {
+
+// The factor (or unit id) at a list position; nullopt when nothing is selected.
+std::optional<Extended> factorAt(const UnitCatalogue& catalogue, int category, std::int32_t listPosition)
+{
+    if (listPosition < 0 || listPosition >= catalogue.tableSize(category))
+        return std::nullopt;
+    return catalogue.unit(category, listPosition + 1).Factor;
+}
+
+} // namespace
+
+std::string ConvertInCategory(const UnitCatalogue& catalogue, int category, std::string_view inputText,
+                              std::int32_t sourcePosition, std::int32_t targetPosition,
+                              const NumberFormatSetting& setting, const RegionalMarks& marks)
+{
+    const std::optional<Extended> source = factorAt(catalogue, category, sourcePosition);
+    const std::optional<Extended> target = factorAt(catalogue, category, targetPosition);
+    if (category == FractionsIndex)
+        return Frac_Change(inputText, target);
+    if (category == NumbersIndex)
+        return Num_Change(inputText, source, target);
+    if (category == TemperatureIndex)
+        return Temp_Change(inputText, source, target, setting, marks);
+    return Linear_Change(inputText, source, target, setting, marks);
+}
+
+} // namespace velmar

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "unit_catalogue.h"
+
+namespace velmar {
+
+// What a category remembers: its input text and list positions (-1: none).
+struct CategoryMemory {
+    std::string ValueIn;
+    std::int32_t FormatIn = 0;
+    std::int32_t FormatOut = 0;
+};
+
+inline constexpr std::int32_t NoSwitchPending = -1;
+inline constexpr std::int32_t SwitchLoading = -99;
+
+struct ConverterState {
+    // -1 normally, -99 while a switch loads the controls, otherwise the
+    // category whose switch is running its conversion.
+    std::int32_t PendingCategory = NoSwitchPending;
+    std::array<CategoryMemory, CategoryCount> Memory;
+};
+
+// Empties every category's input and sets both positions to -1.
+void ClearAllCategoryMemory(ConverterState& state);
+
+} // namespace velmar

@@ -1,0 +1,1 @@
+#include "fraction_converter.h"

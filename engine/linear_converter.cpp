@@ -1,0 +1,1 @@
+#include "linear_converter.h"

@@ -1,0 +1,1 @@
+#include "temperature_converter.h"
