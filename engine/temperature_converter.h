@@ -9,6 +9,10 @@
 
 namespace velmar {
 
+// One ninth as the extended value nearest to 1/9. Stored rather than computed
+// at run time, because the converted temperatures depend on its last bit.
+inline constexpr Extended OneNinth = 0x1.c71c71c71c71c71cp-4L;
+
 // Temperature: the result box's text for an input text and the unit ids of
 // the selected source and target scales (nullopt: no selection). Arithmetic
 // faults are not caught here: they escape as FloatingPointFault.

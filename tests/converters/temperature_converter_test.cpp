@@ -1,0 +1,96 @@
+#include "temperature_converter.h"
+
+#include <gtest/gtest.h>
+
+#include "floating_point_fault.h"
+
+using namespace velmar;
+
+namespace {
+
+constexpr Extended Celsius = 1;
+constexpr Extended Fahrenheit = 2;
+constexpr Extended Kelvin = 3;
+constexpr Extended Rankine = 4;
+constexpr Extended Reaumur = 5;
+
+std::string autoFormat(std::string_view input, Extended from, Extended to)
+{
+    return Temp_Change(input, from, to, NumberFormatSetting{}, RegionalMarks{});
+}
+
+TEST(Temperature, OneNinthIsTheNearestExtendedValue)
+{
+    volatile Extended nine = 9; // divided at run time, correctly rounded
+    EXPECT_EQ(OneNinth, 1.0L / nine);
+}
+
+TEST(Temperature, ConvertsThroughCelsiusInTheFixedOrderOfOperations)
+{
+    struct Case {
+        const char* input;
+        Extended from;
+        Extended to;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"100", Celsius, Fahrenheit, "212"},
+        {"212", Fahrenheit, Celsius, "100"},
+        {"-40", Fahrenheit, Celsius, "-40"},
+        {"98.6", Fahrenheit, Celsius, "37"},
+        {"37", Celsius, Fahrenheit, "98.6"},
+        {"0", Celsius, Kelvin, "273.15"},
+        {"0", Kelvin, Fahrenheit, "-459.67"},
+        {"0", Kelvin, Rankine, "2.775557562E-17"}, // the last bits of 0.2 and the offsets show
+        {"0", Rankine, Kelvin, "0"},
+        {"0", Celsius, Rankine, "491.67"},
+        {"100", Celsius, Reaumur, "80"},
+        {"80", Reaumur, Celsius, "100"},
+        {"451", Fahrenheit, Celsius, "232.7777778"},
+        {"-500", Kelvin, Celsius, "-773.15"},
+        {"12E", Celsius, Celsius, "12"},
+        {"1,5", Celsius, Kelvin, "invalid number [2]"},
+        {"1E9999", Celsius, Fahrenheit, "INF"},
+        {"1E9999", Kelvin, Reaumur, "INF"},
+        {"-1E9999", Rankine, Celsius, "INF"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(autoFormat(c.input, c.from, c.to), c.expected) << c.input << " " << c.from << "->" << c.to;
+}
+
+TEST(Temperature, EmptyInputOrMissingSelectionEmptiesTheResult)
+{
+    EXPECT_EQ(autoFormat("", Celsius, Kelvin), "");
+    EXPECT_EQ(Temp_Change("5", std::nullopt, Kelvin, {}, {}), "");
+    EXPECT_EQ(Temp_Change("5", Celsius, std::nullopt, {}, {}), "");
+}
+
+TEST(Temperature, WritesTheResultInTheCurrentFormat)
+{
+    const NumberFormatSetting scientific = MakeNumberFormatSetting(2, 4);
+    EXPECT_EQ(Temp_Change("100", Celsius, Fahrenheit, scientific, {}), "2.120E+002");
+    EXPECT_EQ(Temp_Change("37", Celsius, Fahrenheit, {}, RegionalMarks{",", "."}), "98,6");
+}
+
+TEST(Temperature, OverflowEscapesAsAFault)
+{
+    for (const auto& [from, to] : {std::pair{Celsius, Fahrenheit}, std::pair{Reaumur, Celsius}}) {
+        try {
+            autoFormat("1E4932", from, to);
+            ADD_FAILURE() << from << "->" << to << " did not overflow";
+        } catch (const FloatingPointFault& fault) {
+            EXPECT_EQ(fault.kind(), FloatingPointFault::Kind::Overflow);
+            EXPECT_STREQ(fault.what(), "Floating point overflow");
+        }
+    }
+}
+
+TEST(Temperature, MegabyteInputs)
+{
+    const std::string megabyte(1 << 20, '0');
+    EXPECT_EQ(autoFormat(megabyte + "100", Celsius, Fahrenheit), "212");
+    EXPECT_EQ(autoFormat(std::string(1 << 20, ' ') + "100", Celsius, Fahrenheit), "212");
+    EXPECT_EQ(autoFormat(megabyte + "x", Celsius, Fahrenheit), "invalid number [1048577]");
+}
+
+} // namespace
