@@ -1,0 +1,175 @@
+#include "powers_of_ten.h"
+
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <vector>
+
+namespace velmar::powers_of_ten {
+namespace {
+
+// A natural number of 32-bit limbs, least significant first. Just enough
+// arithmetic to write powers of ten exactly in binary.
+class BigNatural {
+public:
+    static BigNatural PowerOfTwo(int exponent)
+    {
+        BigNatural number;
+        number.limbs_.assign(exponent / 32 + 1, 0);
+        number.limbs_.back() = std::uint32_t{1} << (exponent % 32);
+        return number;
+    }
+
+    void MultiplyByTen()
+    {
+        std::uint64_t carry = 0;
+        for (std::uint32_t& limb : limbs_) {
+            const std::uint64_t product = std::uint64_t{limb} * 10 + carry;
+            limb = static_cast<std::uint32_t>(product);
+            carry = product >> 32;
+        }
+        if (carry != 0)
+            limbs_.push_back(static_cast<std::uint32_t>(carry));
+    }
+
+    // Floor division.
+    void DivideByTen()
+    {
+        std::uint64_t remainder = 0;
+        for (auto limb = limbs_.rbegin(); limb != limbs_.rend(); ++limb) {
+            const std::uint64_t current = (remainder << 32) | *limb;
+            *limb = static_cast<std::uint32_t>(current / 10);
+            remainder = current % 10;
+        }
+        while (limbs_.size() > 1 && limbs_.back() == 0)
+            limbs_.pop_back();
+    }
+
+    int BitLength() const
+    {
+        const int topBits = 32 - std::countl_zero(limbs_.back());
+        return static_cast<int>(limbs_.size() - 1) * 32 + topBits;
+    }
+
+    // The 64 bits from bit `low` upwards.
+    std::uint64_t BitsFrom(int low) const
+    {
+        const int limb = low / 32;
+        const int offset = low % 32;
+        const std::uint64_t lower = limbAt(limb) | (std::uint64_t{limbAt(limb + 1)} << 32);
+        const std::uint64_t upper = limbAt(limb + 2);
+        return (lower >> offset) | (offset == 0 ? 0 : upper << (64 - offset));
+    }
+
+    bool AnyBitBelow(int index) const
+    {
+        for (int limb = 0; limb < index / 32; ++limb)
+            if (limbs_[limb] != 0)
+                return true;
+        const std::uint32_t mask = (std::uint32_t{1} << (index % 32)) - 1;
+        return (limbAt(index / 32) & mask) != 0;
+    }
+
+private:
+    std::uint32_t limbAt(int index) const
+    {
+        return index < static_cast<int>(limbs_.size()) ? limbs_[index] : 0;
+    }
+
+    std::vector<std::uint32_t> limbs_{1};
+};
+
+enum class Rounding : std::uint8_t { Exact, Up, Down };
+
+struct RoundedPower {
+    Extended Value;
+    Rounding Direction;
+};
+
+// number * 2^binaryScale rounded to a 64-bit significand, ties to even.
+// `fractionCut` says that a non-zero fraction below the number's last bit was
+// already dropped before (it breaks ties and makes the result inexact).
+RoundedPower RoundToExtended(const BigNatural& number, int binaryScale, bool fractionCut)
+{
+    const int shift = number.BitLength() > 64 ? number.BitLength() - 64 : 0;
+    std::uint64_t significand = number.BitsFrom(shift);
+    const bool roundBit = shift > 0 && number.BitsFrom(shift - 1) & 1;
+    const bool sticky = fractionCut || (shift > 1 && number.AnyBitBelow(shift - 1));
+    const bool roundUp = roundBit && (sticky || (significand & 1) != 0);
+    const Rounding direction = roundUp ? Rounding::Up : (roundBit || sticky) ? Rounding::Down : Rounding::Exact;
+    int exponent = shift + binaryScale;
+    if (roundUp && ++significand == 0) {
+        significand = std::uint64_t{1} << 63;
+        ++exponent;
+    }
+    return {std::ldexp(static_cast<Extended>(significand), exponent), direction};
+}
+
+class Table {
+public:
+    Table()
+        : entries_(LargestExponent - SmallestExponent + 1)
+    {
+        BigNatural power; // 10^k
+        slot(0) = {1, Rounding::Exact};
+        for (int k = 1; k <= LargestExponent; ++k) {
+            power.MultiplyByTen();
+            slot(k) = RoundToExtended(power, 0, false);
+        }
+        // floor(2^Scale / 10^n) keeps over 64 significant bits down to
+        // 10^SmallestExponent; the cut fraction is never zero for n >= 1.
+        constexpr int Scale = 16600;
+        BigNatural scaledInverse = BigNatural::PowerOfTwo(Scale);
+        for (int n = 1; n <= -SmallestExponent; ++n) {
+            scaledInverse.DivideByTen();
+            slot(-n) = RoundToExtended(scaledInverse, -Scale, true);
+        }
+    }
+
+    const RoundedPower& at(int k) const { return entries_[k - SmallestExponent]; }
+
+private:
+    RoundedPower& slot(int k) { return entries_[k - SmallestExponent]; }
+
+    std::vector<RoundedPower> entries_;
+};
+
+const Table& table()
+{
+    static const Table instance;
+    return instance;
+}
+
+// Exact for a normal magnitude: below SmallestExponent every normal value is
+// larger, above LargestExponent none is.
+bool IsAtLeast(Extended magnitude, int k)
+{
+    if (k > LargestExponent)
+        return false;
+    if (k < SmallestExponent)
+        return true;
+    const RoundedPower& power = table().at(k);
+    // No extended value lies strictly between 10^k and its nearest one.
+    return power.Direction == Rounding::Down ? magnitude > power.Value : magnitude >= power.Value;
+}
+
+} // namespace
+
+Extended Nearest(int k)
+{
+    return table().at(k).Value;
+}
+
+int DecimalExponent(Extended magnitude)
+{
+    // floor(binaryExponent * log10(2)), off by at most one; corrected below.
+    const int estimate = (std::ilogb(magnitude) * 78913) >> 18;
+    int exponent = estimate + 1;
+    while (!IsAtLeast(magnitude, exponent - 1))
+        --exponent;
+    while (IsAtLeast(magnitude, exponent))
+        ++exponent;
+    return exponent;
+}
+
+} // namespace velmar::powers_of_ten

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "extended.h"
+
+namespace velmar {
+
+// Every power of ten a normal extended value can lie near, each as its
+// nearest extended value, with an exact comparison against the true power.
+// Above 10^27 no power of ten is an extended value, so a plain comparison with
+// the rounded power can be wrong by one value; this one never is.
+namespace powers_of_ten {
+
+inline constexpr int SmallestExponent = -4931; // 10^-4932 is already subnormal
+inline constexpr int LargestExponent = 4932;   // 10^4933 exceeds the range
+
+// The extended value nearest to 10^k, SmallestExponent <= k <= LargestExponent.
+Extended Nearest(int k);
+
+// The E with 10^(E-1) <= magnitude < 10^E exactly, for a normal magnitude > 0.
+int DecimalExponent(Extended magnitude);
+
+} // namespace powers_of_ten
+} // namespace velmar
