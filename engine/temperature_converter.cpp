@@ -7,51 +7,62 @@
 namespace velmar {
 namespace {
 
-// Unit ids of the five scales, as the Temperature table carries them.
-constexpr Extended CelsiusId = 1;
+// Unit ids of the scales as the Temperature table carries them; Celsius is 1.
 constexpr Extended FahrenheitId = 2;
 constexpr Extended KelvinId = 3;
 constexpr Extended RankineId = 4;
 constexpr Extended ReaumurId = 5;
 
-constexpr Extended FahrenheitZero = 32;
-constexpr Extended KelvinOffset = 273.15L;
-constexpr Extended RankineOffset = 491.67L;
+// Where 0 Celsius lies on the other scales.
+constexpr Extended CelsiusZeroInFahrenheit = 32;
+constexpr Extended CelsiusZeroInKelvin = 273.15L;
+constexpr Extended CelsiusZeroInRankine = 491.67L;
+
 constexpr Extended Five = 5;
 constexpr Extended Nine = 9;
 constexpr Extended OneFifth = 0.2L;
 constexpr Extended CelsiusPerReaumur = 1.25L;
 constexpr Extended ReaumurPerCelsius = 0.8L;
 
-// Each step is rounded in the order written: the last bits of the result
-// depend on it. An unknown id leaves the value as it is.
-Extended toCelsius(Extended value, Extended sourceId)
+// Fahrenheit and Rankine share the degree size: nine of theirs are five Celsius.
+// Each step is rounded in the order written; the last bits of results such as
+// 0 Kelvin in Rankine depend on it.
+Extended ninthDegreesToCelsius(Extended value, Extended celsiusZero)
 {
     using namespace checked;
+    return mul(mul(sub(value, celsiusZero), Five), OneNinth);
+}
+
+Extended celsiusToNinthDegrees(Extended celsius, Extended celsiusZero)
+{
+    using namespace checked;
+    return add(mul(mul(celsius, Nine), OneFifth), celsiusZero);
+}
+
+// Celsius, and an id that names no scale, leave the value as it is.
+Extended toCelsius(Extended value, Extended sourceId)
+{
     if (sourceId == FahrenheitId)
-        return mul(mul(sub(value, FahrenheitZero), Five), OneNinth);
+        return ninthDegreesToCelsius(value, CelsiusZeroInFahrenheit);
     if (sourceId == KelvinId)
-        return sub(value, KelvinOffset);
+        return checked::sub(value, CelsiusZeroInKelvin);
     if (sourceId == RankineId)
-        return mul(mul(sub(value, RankineOffset), Five), OneNinth);
+        return ninthDegreesToCelsius(value, CelsiusZeroInRankine);
     if (sourceId == ReaumurId)
-        return mul(value, CelsiusPerReaumur);
+        return checked::mul(value, CelsiusPerReaumur);
     return value;
 }
 
 Extended fromCelsius(Extended celsius, Extended targetId)
 {
-    using namespace checked;
-    if (targetId == CelsiusId)
-        return celsius;
     if (targetId == FahrenheitId)
-        return add(mul(mul(celsius, Nine), OneFifth), FahrenheitZero);
+        return celsiusToNinthDegrees(celsius, CelsiusZeroInFahrenheit);
     if (targetId == KelvinId)
-        return add(celsius, KelvinOffset);
+        return checked::add(celsius, CelsiusZeroInKelvin);
     if (targetId == RankineId)
-        return add(mul(mul(celsius, Nine), OneFifth), RankineOffset);
+        return celsiusToNinthDegrees(celsius, CelsiusZeroInRankine);
     if (targetId == ReaumurId)
-        return mul(celsius, ReaumurPerCelsius);
+        return checked::mul(celsius, ReaumurPerCelsius);
     return celsius;
 }
 
