@@ -1,0 +1,76 @@
+#include "decimal_digits.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+
+#include "decimal_scaling.h"
+#include "powers_of_ten.h"
+
+namespace velmar {
+namespace {
+
+constexpr int RawDigitCount = 18;
+constexpr Extended RawDigitsLimit = 1e18L;
+
+// The first RawDigitCount digits of a normal magnitude, and its exponent E with
+// 10^(E-1) <= magnitude < 10^E.
+void SetRawDigits(Extended magnitude, DecimalDigits& digits)
+{
+    int exponent = powers_of_ten::DecimalExponent(magnitude);
+    Extended scaled = std::nearbyint(ScaleByPowerOfTen(magnitude, RawDigitCount - exponent));
+    if (scaled >= RawDigitsLimit) {
+        scaled = std::nearbyint(scaled / 10);
+        ++exponent;
+    }
+    auto whole = static_cast<std::uint64_t>(scaled);
+    for (int i = RawDigitCount - 1; i >= 0; --i, whole /= 10)
+        digits.Buffer[i] = static_cast<char>('0' + whole % 10);
+    digits.Exponent = exponent;
+}
+
+// Keeps `kept` raw digits, rounding up on a next digit of 5 or more.
+void KeepDigits(int kept, DecimalDigits& digits)
+{
+    if (kept < RawDigitCount && digits.Buffer[kept] >= '5') {
+        int last = kept - 1;
+        while (last >= 0 && digits.Buffer[last] == '9')
+            digits.Buffer[last--] = '0';
+        if (last >= 0) {
+            ++digits.Buffer[last];
+        } else {
+            digits.Buffer[0] = '1';
+            kept = 1;
+            ++digits.Exponent;
+        }
+    }
+    while (kept > 0 && digits.Buffer[kept - 1] == '0')
+        --kept;
+    digits.Count = kept;
+}
+
+} // namespace
+
+DecimalDigits RoundedDigits(Extended value, int significantLimit, int decimalsLimit)
+{
+    DecimalDigits digits;
+    if (std::isinf(value)) {
+        digits.Class = DecimalDigits::Kind::Infinity;
+        return digits;
+    }
+    if (std::isnan(value)) {
+        digits.Class = DecimalDigits::Kind::NotANumber;
+        return digits;
+    }
+    if (std::fpclassify(value) != FP_NORMAL)
+        return digits;
+    SetRawDigits(std::fabs(value), digits);
+    const int kept = digits.Exponent + decimalsLimit;
+    if (kept < 0)
+        return DecimalDigits{};
+    KeepDigits(std::min({kept, significantLimit, RawDigitCount}), digits);
+    digits.Negative = value < 0;
+    return digits;
+}
+
+} // namespace velmar

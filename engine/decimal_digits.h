@@ -1,0 +1,33 @@
+#pragma once
+
+#include <array>
+#include <string_view>
+
+#include "extended.h"
+
+namespace velmar {
+
+// A value as the result forms write it: 0.d1d2d3... * 10^Exponent, the digits
+// rounded to the forms' limits and without trailing zeros. No digits: zero.
+struct DecimalDigits {
+    enum class Kind { Finite, Infinity, NotANumber };
+
+    Kind Class = Kind::Finite;
+    bool Negative = false;
+    int Exponent = 0;
+    std::array<char, 18> Buffer{};
+    int Count = 0;
+
+    std::string_view Digits() const { return {Buffer.data(), static_cast<std::size_t>(Count)}; }
+};
+
+// A decimals limit that never binds.
+inline constexpr int AnyDecimals = 1 << 20;
+
+// The digits of `value` kept to at most `significantLimit` significant digits
+// (1 to 18) and `decimalsLimit` digits after the decimal point (>= 0). Zero
+// and subnormal values have no digits and no sign; so has a value with fewer
+// than no digits before the decimals limit.
+DecimalDigits RoundedDigits(Extended value, int significantLimit, int decimalsLimit);
+
+} // namespace velmar
