@@ -1,1 +1,38 @@
 #include "linear_converter.h"
+
+#include "checked_arithmetic.h"
+#include "linear_arithmetic.h"
+#include "number_reading.h"
+#include "result_formatting.h"
+
+namespace velmar {
+namespace {
+
+constexpr std::string_view ResultTooLarge = "result too large";
+
+} // namespace
+
+Extended ConvertByFactors(Extended value, Extended sourceFactor, Extended targetFactor)
+{
+    const Extended referenceUnits = checked::div(value, sourceFactor);
+    return checked::mul(referenceUnits, targetFactor);
+}
+
+std::string Linear_Change(std::string_view inputText, std::optional<Extended> sourceFactor,
+                          std::optional<Extended> targetFactor, const NumberFormatSetting& setting,
+                          const RegionalMarks& marks)
+{
+    if (inputText.empty() || !sourceFactor || !targetFactor)
+        return {};
+    // A reading that overflows is not this converter's to report: it escapes.
+    const InputReading input = ReadInputText(inputText);
+    if (!input.IsNumber)
+        return input.ErrorText;
+    try {
+        return FormatResult(ConvertByFactors(input.Value, *sourceFactor, *targetFactor), setting, marks);
+    } catch (const FloatingPointFault&) {
+        return std::string(ResultTooLarge);
+    }
+}
+
+} // namespace velmar

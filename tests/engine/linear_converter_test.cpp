@@ -1,0 +1,145 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "conversion_dispatch.h"
+#include "floating_point_fault.h"
+#include "linear_arithmetic.h"
+#include "linear_converter.h"
+#include "unit_catalogue.h"
+
+namespace velmar {
+namespace {
+
+constexpr int Length = 0;
+constexpr int Area = 1;
+
+class LinearConversion : public testing::Test {
+protected:
+    // The list position of a unit: its table position less one.
+    int PositionOf(int category, std::string_view name) const
+    {
+        for (int position = 1; position <= catalogue.tableSize(category); ++position)
+            if (catalogue.unit(category, position).Name == name)
+                return position - 1;
+        ADD_FAILURE() << "no unit " << name;
+        return -1;
+    }
+
+    Extended FactorOf(std::string_view name) const
+    {
+        return catalogue.unit(Length, PositionOf(Length, name) + 1).Factor;
+    }
+
+    std::string Convert(std::string_view input, std::string_view source, std::string_view target,
+                        int category = Length) const
+    {
+        return ConvertInCategory(catalogue, category, input, PositionOf(category, source),
+                                 PositionOf(category, target), {}, {});
+    }
+
+    UnitCatalogue catalogue;
+};
+
+TEST_F(LinearConversion, DividesThenMultipliesWithoutShortcut)
+{
+    struct Case {
+        const char* Source;
+        const char* Target;
+        Extended Result;
+    };
+    const Case cases[] = {
+        {"kilometer", "meter", 1000 + std::ldexp(Extended{1}, -54)}, // the factor 0.001 is not exact
+        {"mile", "mile", 1 - std::ldexp(Extended{1}, -64)},
+        {"kilometer", "kilometer", 1},
+        {"meter", "meter", 1},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ConvertByFactors(1, FactorOf(c.Source), FactorOf(c.Target)), c.Result)
+            << c.Source << " to " << c.Target;
+}
+
+TEST_F(LinearConversion, NearlyWholeResultsAreWrittenWhole)
+{
+    EXPECT_NE(ConvertByFactors(5, FactorOf("foot"), FactorOf("inch")), 60);
+    EXPECT_NE(ConvertByFactors(12, FactorOf("inch"), FactorOf("foot")), 1);
+
+    struct Case {
+        const char* Input;
+        const char* Source;
+        const char* Target;
+        const char* Text;
+    };
+    const Case cases[] = {
+        {"5", "foot", "inch", "60"},
+        {"12", "inch", "foot", "1"},
+        {"1", "kilometer", "meter", "1000"},
+        {"1", "mile", "mile", "1"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(Convert(c.Input, c.Source, c.Target), c.Text) << c.Input << " " << c.Source;
+}
+
+TEST_F(LinearConversion, ResultTexts)
+{
+    struct Case {
+        std::string Input;
+        const char* Source;
+        const char* Target;
+        const char* Text;
+    };
+    const Case cases[] = {
+        {"12X", "meter", "meter", "invalid number [3]"},
+        {"2.", "meter", "millimeter", "2000"},
+        {"-.", "meter", "millimeter", "0"},
+        {"1E4932", "meter", "millimeter", "result too large"},
+        {"1E4932", "meter", "kilometer", "1E4929"},
+        {"1E9999", "meter", "kilometer", "INF"},
+        {"-1E9999", "meter", "kilometer", "INF"},
+        {"1E-9999", "meter", "kilometer", "0"},
+        {"0E9999", "meter", "kilometer", "0"},
+        {"-1E-4929", "meter", "kilometer", "0"}, // subnormal result
+        {"1E-4940", "meter", "millimeter", "0"},
+        {"0." + std::string(1'000'000, '0') + "1", "meter", "millimeter", "0"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(Convert(c.Input, c.Source, c.Target), c.Text) << c.Input.substr(0, 20);
+}
+
+TEST_F(LinearConversion, AnOverflowWhileReadingEscapes)
+{
+    try {
+        Convert("1E4933", "meter", "kilometer");
+        FAIL() << "the reading did not overflow";
+    } catch (const FloatingPointFault& fault) {
+        EXPECT_STREQ(fault.what(), "Floating point overflow");
+    }
+}
+
+TEST_F(LinearConversion, NothingToConvertGivesAnEmptyResult)
+{
+    const int meter = PositionOf(Length, "meter");
+    const int outOfRange = catalogue.tableSize(Length);
+    const auto convert = [&](std::string_view input, int source, int target) {
+        return ConvertInCategory(catalogue, Length, input, source, target, {}, {});
+    };
+    EXPECT_EQ(convert("", meter, meter), "");
+    EXPECT_EQ(convert("5", -1, meter), "");
+    EXPECT_EQ(convert("5", meter, -1), "");
+    EXPECT_EQ(convert("5", outOfRange, meter), "");
+    EXPECT_EQ(convert("5", meter, outOfRange), "");
+    // an empty input or a missing unit wins over an unreadable one
+    EXPECT_EQ(convert("x", -1, meter), "");
+    EXPECT_EQ(Linear_Change("5", std::nullopt, 1, {}, {}), "");
+}
+
+TEST_F(LinearConversion, OtherLinearCategoriesAndTheSetting)
+{
+    EXPECT_EQ(Convert("1", "kilometer²", "meter²", Area), "1000000");
+    const NumberFormatSetting grouped = MakeNumberFormatSetting(4, 2);
+    EXPECT_EQ(Linear_Change("1234.5", 1, 1, grouped, {",", "."}), "1.234,50");
+}
+
+} // namespace
+} // namespace velmar
