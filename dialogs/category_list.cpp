@@ -1,0 +1,46 @@
+#include "category_list.h"
+
+#include <QDialog>
+#include <QLabel>
+#include <QListWidget>
+
+#include "dialog_look.h"
+#include "font_choice.h"
+
+namespace velmar {
+
+QListWidget* MakeCategoryList(QDialog& dialog, const QString& prompt, const QStringList& captions,
+                              const FontChoice& textFont)
+{
+    auto* Label1 = new QLabel(prompt, &dialog);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setFont(DialogControlFont());
+    Label1->move(8, 8);
+    Label1->adjustSize();
+
+    auto* lst_Units = new QListWidget(&dialog);
+    lst_Units->setObjectName(QStringLiteral("lst_Units"));
+    lst_Units->setGeometry(8, 24, 233, 201);
+    lst_Units->setSelectionMode(QAbstractItemView::SingleSelection);
+    lst_Units->setUniformItemSizes(true);
+    lst_Units->addItems(captions);
+    ShowInFont(*lst_Units, textFont);
+    return lst_Units;
+}
+
+int SelectedRow(const QListWidget& list)
+{
+    const QList<QListWidgetItem*> selected = list.selectedItems();
+    return selected.isEmpty() ? -1 : list.row(selected.first());
+}
+
+QStringList ItemTexts(const QListWidget& list)
+{
+    QStringList texts;
+    texts.reserve(list.count());
+    for (int row = 0; row < list.count(); ++row)
+        texts.append(list.item(row)->text());
+    return texts;
+}
+
+} // namespace velmar

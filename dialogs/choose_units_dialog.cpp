@@ -1,0 +1,52 @@
+#include "choose_units_dialog.h"
+
+#include <QListWidget>
+#include <QPushButton>
+
+#include "category_list.h"
+#include "dialog_look.h"
+#include "reference/help_topics.h"
+
+namespace velmar {
+
+Tfrm_ChooseUnits::Tfrm_ChooseUnits(QWidget* owner, const QStringList& tabCaptions, int currentTab,
+                                   const FontChoice& textFont)
+    : QDialog(owner)
+{
+    MakeFixedDialog(*this, tr("Choose Category"), QSize(249, 269));
+
+    lst_Units = MakeCategoryList(*this, tr("Choose a Unit Category:"), tabCaptions, textFont);
+    lst_Units->setCurrentRow(currentTab);
+    connect(lst_Units, &QListWidget::itemDoubleClicked, this, &Tfrm_ChooseUnits::lst_UnitsDblClick);
+
+    QPushButton* btn_Cancel = MakeCancelButton(*this, QRect(88, 233, 73, 27));
+    QPushButton* btn_OK = MakeOkButton(*this, QRect(168, 233, 73, 27));
+    QPushButton* btn_Help = MakeHelpButton(this, QRect(8, 233, 25, 27));
+    connect(btn_Help, &QPushButton::clicked, this,
+            [] { ShowHelpTopic(QStringLiteral("ChooseUnitCategoryScreen")); });
+
+    setTabOrder(lst_Units, btn_Cancel);
+    setTabOrder(btn_Cancel, btn_OK);
+    setTabOrder(btn_OK, btn_Help);
+}
+
+int Tfrm_ChooseUnits::SelectedTab() const
+{
+    return SelectedRow(*lst_Units);
+}
+
+void Tfrm_ChooseUnits::lst_UnitsDblClick()
+{
+    accept();
+}
+
+std::optional<int> RunChooseCategoryDialog(QWidget* owner, const QStringList& tabCaptions, int currentTab,
+                                           const FontChoice& textFont)
+{
+    Tfrm_ChooseUnits dialog(owner, tabCaptions, currentTab, textFont);
+    if (dialog.exec() != QDialog::Accepted || dialog.SelectedTab() < 0)
+        return std::nullopt;
+    return dialog.SelectedTab();
+}
+
+} // namespace velmar

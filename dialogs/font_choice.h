@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+
+class QWidget;
+
+namespace velmar {
+
+// A font as the converter keeps it: face, whole points, bold and italic, and
+// a colour of its own. Underline and strikeout are never kept.
+struct FontChoice {
+    QFont Font;
+    QColor Color = Qt::black;
+
+    bool operator==(const FontChoice&) const = default;
+};
+
+// The converter window's two fonts: the text font of its boxes, lists and
+// labels, and the font of the category tab strip.
+struct ConverterFonts {
+    FontChoice Text;
+    FontChoice Tab;
+
+    bool operator==(const ConverterFonts&) const = default;
+};
+
+// "Arial", 10 points, bold, black.
+FontChoice DefaultTextFont();
+
+// "Small Fonts", 7 points, regular, black.
+FontChoice DefaultTabFont();
+
+// What the converter keeps of a chosen font: face, size rounded to whole
+// points, bold and italic; everything else is dropped.
+QFont KeptFont(const QFont& chosen);
+
+// Shows the widget's texts (and those of children that inherit) in the font
+// and its colour.
+void ShowInFont(QWidget& widget, const FontChoice& choice);
+
+// The font and text colour the widget currently shows.
+FontChoice FontShownBy(const QWidget& widget);
+
+} // namespace velmar

@@ -1,0 +1,158 @@
+#include "number_format_dialog.h"
+
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+
+#include "dialog_look.h"
+#include "extended.h"
+#include "reference/help_topics.h"
+#include "result_formatting.h"
+
+namespace velmar {
+namespace {
+
+// The value every sample shows: the extended value nearest to it.
+constexpr Extended SampleValue = 1234567.890123456L;
+
+constexpr int AutoFormatViewType = 1;
+
+// A digit box that only its arrows (buttons, arrow keys, wheel) change.
+class ArrowOnlySpinBox : public QSpinBox {
+public:
+    explicit ArrowOnlySpinBox(QWidget* parent)
+        : QSpinBox(parent)
+    {
+        lineEdit()->setReadOnly(true);
+    }
+};
+
+struct FormChoice {
+    int ViewType;
+    const char* Caption;
+    QRect Geometry;
+};
+
+constexpr FormChoice FormChoices[] = {
+    {1, QT_TRANSLATE_NOOP("velmar::Tfrm_NumberFormat", "AutoFormat"), {24, 32, 113, 17}},
+    {2, QT_TRANSLATE_NOOP("velmar::Tfrm_NumberFormat", "Scientific"), {24, 56, 113, 17}},
+    {3, QT_TRANSLATE_NOOP("velmar::Tfrm_NumberFormat", "Fixed"), {24, 80, 113, 17}},
+    {4, QT_TRANSLATE_NOOP("velmar::Tfrm_NumberFormat", "Fixed with Commas"), {24, 104, 129, 17}},
+};
+
+QGroupBox* MakeFrame(QWidget* parent, const QString& objectName, const QString& caption, QRect geometry)
+{
+    auto* frame = new QGroupBox(caption, parent);
+    frame->setObjectName(objectName);
+    frame->setFont(DialogControlFont());
+    frame->setGeometry(geometry);
+    return frame;
+}
+
+} // namespace
+
+Tfrm_NumberFormat::Tfrm_NumberFormat(QWidget* owner, const NumberFormatSetting& current, const RegionalMarks& marks)
+    : QDialog(owner)
+    , marks_(marks)
+{
+    MakeFixedDialog(*this, tr("Result Number Format"), QSize(305, 268));
+    BuildControls();
+
+    QAbstractButton* choice = choices_->button(current.ViewType);
+    (choice != nullptr ? choice : choices_->button(AutoFormatViewType))->setChecked(true);
+    SpinEdit1->setValue(current.Precision);
+}
+
+void Tfrm_NumberFormat::BuildControls()
+{
+    MakeFrame(this, QStringLiteral("RadioGroup1"), tr("Choose Result Number Format"), QRect(8, 8, 169, 129));
+    QGroupBox* GroupBox2 = MakeFrame(this, QStringLiteral("GroupBox2"), tr("Decimal Precision"),
+                                     QRect(192, 8, 105, 129));
+    QGroupBox* GroupBox1 = MakeFrame(this, QStringLiteral("GroupBox1"), tr("Sample"), QRect(8, 144, 289, 81));
+
+    choices_ = new QButtonGroup(this);
+    for (const FormChoice& form : FormChoices) {
+        auto* button = new QRadioButton(tr(form.Caption), this);
+        button->setObjectName(QStringLiteral("RadioButton%1").arg(form.ViewType));
+        button->setFont(DialogControlFont());
+        button->setGeometry(form.Geometry);
+        choices_->addButton(button, form.ViewType);
+    }
+    connect(choices_, &QButtonGroup::idToggled, this, [this](int, bool checked) {
+        if (checked)
+            RadioButton1Click();
+    });
+
+    auto* Label2 = new QLabel(tr("0-9 decimal places may be displayed."), GroupBox2);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->setFont(DialogControlFont());
+    Label2->setGeometry(16, 32, 77, 49);
+    Label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    Label2->setWordWrap(true);
+
+    SpinEdit1 = new ArrowOnlySpinBox(GroupBox2);
+    SpinEdit1->setObjectName(QStringLiteral("SpinEdit1"));
+    SpinEdit1->setFont(DialogControlFont());
+    SpinEdit1->setGeometry(32, 88, 41, 22);
+    SpinEdit1->setRange(0, 9);
+    SpinEdit1->setValue(4);
+    QPalette digitBoxColours = SpinEdit1->palette();
+    digitBoxColours.setColor(QPalette::Disabled, QPalette::Base,
+                             digitBoxColours.color(QPalette::Active, QPalette::Button));
+    SpinEdit1->setPalette(digitBoxColours);
+    connect(SpinEdit1, &QSpinBox::valueChanged, this, &Tfrm_NumberFormat::SpinEdit1Change);
+
+    Label1 = new QLabel(GroupBox1);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    QFont sampleFont = FontByPixels(QStringLiteral("Arial"), 19, QFont::SansSerif);
+    sampleFont.setBold(true);
+    Label1->setFont(sampleFont);
+    Label1->setGeometry(16, 32, 257, 33);
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    QPushButton* btn_Help = MakeHelpButton(this, QRect(8, 233, 25, 27));
+    connect(btn_Help, &QPushButton::clicked, this, [] { ShowHelpTopic(QStringLiteral("NumberFormatScreen")); });
+    QPushButton* btn_Cancel = MakeCancelButton(*this, QRect(144, 233, 73, 27));
+    QPushButton* btn_OK = MakeOkButton(*this, QRect(224, 233, 73, 27));
+
+    QWidget* tabOrder[] = {choices_->button(1), choices_->button(2), choices_->button(3), choices_->button(4),
+                           btn_Cancel, btn_OK, SpinEdit1, btn_Help};
+    for (std::size_t i = 1; i < std::size(tabOrder); ++i)
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+}
+
+NumberFormatSetting Tfrm_NumberFormat::ChosenSetting() const
+{
+    return MakeNumberFormatSetting(choices_->checkedId(), SpinEdit1->value());
+}
+
+void Tfrm_NumberFormat::RadioButton1Click()
+{
+    SpinEdit1->setEnabled(choices_->checkedId() != AutoFormatViewType);
+    RefreshSample();
+}
+
+void Tfrm_NumberFormat::SpinEdit1Change()
+{
+    RefreshSample();
+}
+
+void Tfrm_NumberFormat::RefreshSample()
+{
+    Label1->setText(QString::fromStdString(FormatResult(SampleValue, ChosenSetting(), marks_)));
+}
+
+std::optional<NumberFormatSetting> RunNumberFormatDialog(QWidget* owner, const NumberFormatSetting& current,
+                                                         const RegionalMarks& marks)
+{
+    Tfrm_NumberFormat dialog(owner, current, marks);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.ChosenSetting();
+}
+
+} // namespace velmar
