@@ -1,0 +1,69 @@
+#include "settings_file.h"
+
+#include <cstdlib>
+#include <pwd.h>
+#include <string>
+#include <unistd.h>
+
+#include "file_io.h"
+
+namespace velmar {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Far beyond any settings file the program writes; a larger file is not read
+// into memory.
+constexpr std::size_t MaxSettingsFileBytes = 16 * 1024 * 1024;
+
+fs::path homeDirectory()
+{
+    if (const char* home = std::getenv("HOME"); home && *home)
+        return home;
+    if (const passwd* user = ::getpwuid(::getuid()))
+        return user->pw_dir;
+    return "/";
+}
+
+fs::path configurationDirectory()
+{
+    if (const char* configHome = std::getenv("XDG_CONFIG_HOME"); configHome && fs::path(configHome).is_absolute())
+        return configHome;
+    return homeDirectory() / ".config";
+}
+
+} // namespace
+
+SettingsWriteError::SettingsWriteError()
+    : std::runtime_error(std::string("Unable to write to ") + SettingsFileName)
+{
+}
+
+fs::path settingsFilePath()
+{
+    return configurationDirectory() / SettingsFileName;
+}
+
+SettingsFile::SettingsFile(fs::path path)
+    : path_(std::move(path))
+{
+    std::error_code error;
+    if (fs::status(path_, error).type() == fs::file_type::not_found)
+        return;
+    const auto bytes = readWholeFile(path_, MaxSettingsFileBytes);
+    if (!bytes) {
+        mayReplace_ = false;
+        return;
+    }
+    profile_ = ProfileDocument(*bytes);
+}
+
+void SettingsFile::save() const
+{
+    if (!mayReplace_ || !createPrivateDirectories(path_.parent_path())
+        || !replaceFileAtomically(path_, profile_.toBytes()))
+        throw SettingsWriteError();
+}
+
+} // namespace velmar
