@@ -1,0 +1,34 @@
+#include "batch_mode.h"
+
+#include <cstdio>
+#include <system_error>
+#include <unistd.h>
+
+#include "batch_converter.h"
+#include "line_reader.h"
+#include "output_buffer.h"
+#include "program_name.h"
+
+namespace velmar {
+
+int RunBatch(const RegionalMarks& marks)
+{
+    const BatchConverter converter(marks);
+    LineReader input(STDIN_FILENO);
+    OutputBuffer output(STDOUT_FILENO);
+    try {
+        // A failure ends the run: the lines already converted but not yet
+        // written are lost, which a caller sees from the exit status.
+        while (const auto line = input.next()) {
+            converter.convertLine(*line, output.text());
+            output.writeIfFull();
+        }
+        output.flush();
+    } catch (const std::system_error& failure) {
+        std::fprintf(stderr, "%s: %s\n", ProgramName, failure.what());
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace velmar

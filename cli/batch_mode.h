@@ -1,0 +1,12 @@
+#pragma once
+
+#include "number_format.h"
+
+namespace velmar {
+
+// Converts every line of standard input to one line of standard output.
+// Returns the exit status: 0, or 1 when the input cannot be read or the
+// output cannot be written (reported on standard error).
+int RunBatch(const RegionalMarks& marks);
+
+} // namespace velmar

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace velmar {
+
+// Lower-cases the letters that unit and category names can hold: ASCII A-Z
+// and the Latin-1 capitals U+00C0 to U+00DE (except U+00D7, the multiplication
+// sign), so "RÉAUMUR" folds to "réaumur". Every other byte, including invalid
+// UTF-8, is copied unchanged; the folded text has the same length in bytes.
+std::string FoldCase(std::string_view text);
+
+} // namespace velmar

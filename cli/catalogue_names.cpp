@@ -1,0 +1,84 @@
+#include "catalogue_names.h"
+
+#include <utility>
+#include <vector>
+
+#include "quoted_text.h"
+
+namespace velmar {
+namespace {
+
+std::vector<std::string_view> categoryNames()
+{
+    std::vector<std::string_view> names;
+    for (int category = 0; category < CategoryCount; ++category)
+        names.push_back(categoryInfo(category).DisplayName);
+    return names;
+}
+
+std::vector<std::string_view> unitNames(const UnitCatalogue& catalogue, int category)
+{
+    std::vector<std::string_view> names;
+    for (const UnitEntry& entry : catalogue.table(category))
+        names.push_back(entry.Name);
+    return names;
+}
+
+template <std::size_t... Category>
+std::array<NameIndex, CategoryCount> unitIndices(const UnitCatalogue& catalogue, std::index_sequence<Category...>)
+{
+    return {NameIndex(unitNames(catalogue, static_cast<int>(Category)))...};
+}
+
+std::string joined(const std::vector<std::string_view>& names)
+{
+    std::string text;
+    for (const std::string_view name : names) {
+        if (!text.empty())
+            text += ", ";
+        text += name;
+    }
+    return text;
+}
+
+// `describe` names what was looked for, e.g. `unit "metre" in category
+// "Length"`; it runs only when the lookup fails.
+template <typename Describe>
+NameLookup lookUp(const NameIndex& index, std::string_view name, CatalogueNames::Detail detail, Describe describe)
+{
+    const NameMatch match = index.find(name);
+    switch (match.Status) {
+    case MatchStatus::Found:
+        return {match.Index, {}};
+    case MatchStatus::Ambiguous:
+        return {-1, "ambiguous " + describe() + "; it matches " + joined(index.candidatesFor(name))};
+    case MatchStatus::Unknown:
+        break;
+    }
+    std::string unknown = "unknown " + describe();
+    if (detail == CatalogueNames::Detail::Brief)
+        return {-1, std::move(unknown)};
+    return {-1, unknown + "; candidates: " + joined(index.candidatesFor(name))};
+}
+
+} // namespace
+
+CatalogueNames::CatalogueNames(const UnitCatalogue& catalogue)
+    : categories_(categoryNames())
+    , units_(unitIndices(catalogue, std::make_index_sequence<CategoryCount>()))
+{
+}
+
+NameLookup CatalogueNames::category(std::string_view name, Detail detail) const
+{
+    return lookUp(categories_, name, detail, [&] { return "category " + QuotedForMessage(name); });
+}
+
+NameLookup CatalogueNames::unit(int category, std::string_view name, Detail detail) const
+{
+    return lookUp(units_[static_cast<std::size_t>(category)], name, detail, [&] {
+        return "unit " + QuotedForMessage(name) + " in category " + QuotedForMessage(categoryInfo(category).DisplayName);
+    });
+}
+
+} // namespace velmar

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "name_index.h"
+#include "unit_catalogue.h"
+
+namespace velmar {
+
+// A category or unit named by the user: its catalogue index or 0-based list
+// position, or a message saying why the name matched nothing.
+struct NameLookup {
+    int Index = -1;
+    std::string Failure; // empty when found
+
+    bool found() const { return Failure.empty(); }
+};
+
+// Looks up categories and units by display name, built once from the tables
+// in catalogue order.
+class CatalogueNames {
+public:
+    // Whether a failure message for an unknown name lists what the user could
+    // have meant. Ambiguous names always list the names they match.
+    enum class Detail { Brief, WithCandidates };
+
+    explicit CatalogueNames(const UnitCatalogue& catalogue);
+
+    NameLookup category(std::string_view name, Detail detail) const;
+    NameLookup unit(int category, std::string_view name, Detail detail) const;
+
+private:
+    NameIndex categories_;
+    std::array<NameIndex, CategoryCount> units_;
+};
+
+} // namespace velmar

@@ -1,0 +1,206 @@
+#include "command_line.h"
+
+#include <array>
+#include <optional>
+#include <utility>
+
+#include "int32_text.h"
+#include "quoted_text.h"
+#include "utf8.h"
+
+namespace velmar {
+namespace {
+
+struct FormatName {
+    std::string_view Name;
+    std::int32_t ViewType;
+};
+
+constexpr std::array<FormatName, 4> FormatNames{{
+    {"auto", 1},
+    {"scientific", 2},
+    {"fixed", 3},
+    {"commas", 4},
+}};
+
+std::optional<std::int32_t> viewTypeNamed(std::string_view name)
+{
+    for (const FormatName& format : FormatNames) {
+        if (format.Name == name)
+            return format.ViewType;
+    }
+    return std::nullopt;
+}
+
+// A mark must be one printable character: it is written inside results, and a
+// control character would break the one-line-per-request output.
+bool isUsableMark(std::string_view mark)
+{
+    const auto first = mark.empty() ? 0 : static_cast<unsigned char>(mark.front());
+    return IsSingleUtf8Character(mark) && first >= 0x20 && first != 0x7F;
+}
+
+// "--help" or "--version", whichever comes first before "--".
+std::optional<RunMode> requestedInformation(std::span<char* const> arguments)
+{
+    for (const std::string_view argument : arguments) {
+        if (argument == "--")
+            break;
+        if (argument == "--help")
+            return RunMode::Help;
+        if (argument == "--version")
+            return RunMode::Version;
+    }
+    return std::nullopt;
+}
+
+void noteFirst(std::string_view& first, std::string_view option)
+{
+    if (first.empty())
+        first = option;
+}
+
+class Parser {
+public:
+    ParsedCommandLine parse(std::span<char* const> arguments);
+
+private:
+    // Handles one option; false after a usage error.
+    bool takeOption(std::string_view name, std::optional<std::string_view> inlineValue,
+                    std::span<char* const>::iterator& next, std::span<char* const>::iterator end);
+    bool takeValue(std::string_view option, std::string_view value);
+    bool setMode(std::string_view option, RunMode mode);
+    void checkCombination();
+    bool fail(std::string message);
+
+    ParsedCommandLine result_;
+    std::string_view modeOption_;       // the option that chose the mode, if any
+    std::string_view formatOption_;     // the first --format or --precision given
+    std::string_view markOption_;       // the first mark option given
+};
+
+bool Parser::fail(std::string message)
+{
+    result_.UsageError = std::move(message);
+    return false;
+}
+
+bool Parser::setMode(std::string_view option, RunMode mode)
+{
+    if (!modeOption_.empty() && modeOption_ != option)
+        return fail(std::string(modeOption_) + " and " + std::string(option) + " cannot be combined");
+    modeOption_ = option;
+    result_.Command.Mode = mode;
+    return true;
+}
+
+bool Parser::takeValue(std::string_view option, std::string_view value)
+{
+    CommandLine& command = result_.Command;
+    if (option == "--format") {
+        const std::optional<std::int32_t> viewType = viewTypeNamed(value);
+        if (!viewType)
+            return fail("unknown format " + QuotedForMessage(value) + "; use auto, scientific, fixed or commas");
+        command.ViewType = *viewType;
+        noteFirst(formatOption_, option);
+    } else if (option == "--precision") {
+        const std::optional<std::int32_t> precision = ParseInt32(value);
+        if (!precision)
+            return fail("--precision needs a whole number, not " + QuotedForMessage(value));
+        command.Precision = *precision;
+        noteFirst(formatOption_, option);
+    } else {
+        if (!isUsableMark(value))
+            return fail(std::string(option) + " needs a single printable character, not " + QuotedForMessage(value));
+        (option == "--decimal-mark" ? command.Marks.DecimalMark : command.Marks.ThousandsMark) = value;
+        noteFirst(markOption_, option);
+    }
+    return true;
+}
+
+bool Parser::takeOption(std::string_view name, std::optional<std::string_view> inlineValue,
+                        std::span<char* const>::iterator& next, std::span<char* const>::iterator end)
+{
+    const bool isFlag = name == "--help" || name == "--version" || name == "--batch" || name == "--list";
+    if (isFlag && inlineValue)
+        return fail(std::string(name) + " takes no value");
+    if (name == "--batch")
+        return setMode(name, RunMode::Batch);
+    if (name == "--list")
+        return setMode(name, RunMode::List);
+
+    const bool takesValue = name == "--format" || name == "--precision" || name == "--decimal-mark"
+        || name == "--thousands-mark";
+    if (!takesValue)
+        return fail("unknown option " + QuotedForMessage(name));
+    if (inlineValue)
+        return takeValue(name, *inlineValue);
+    if (next == end)
+        return fail(std::string(name) + " needs a value");
+    return takeValue(name, *next++);
+}
+
+void Parser::checkCombination()
+{
+    const CommandLine& command = result_.Command;
+    const std::size_t operands = command.Operands.size();
+    switch (command.Mode) {
+    case RunMode::Batch:
+        if (!formatOption_.empty())
+            fail(std::string(formatOption_) + " does not apply to --batch: each line gives its own ViewType and Precision");
+        else if (operands > 0)
+            fail("--batch reads its requests from standard input and takes no arguments");
+        break;
+    case RunMode::List:
+        if (!formatOption_.empty() || !markOption_.empty())
+            fail(std::string(formatOption_.empty() ? markOption_ : formatOption_) + " does not apply to --list");
+        else if (operands > 1)
+            fail("--list takes at most one CATEGORY");
+        break;
+    case RunMode::Convert:
+        if (operands != 4)
+            fail("expected CATEGORY FROM TO VALUE, got " + std::to_string(operands)
+                 + (operands == 1 ? " argument" : " arguments"));
+        break;
+    case RunMode::Help:
+    case RunMode::Version:
+        break;
+    }
+}
+
+ParsedCommandLine Parser::parse(std::span<char* const> arguments)
+{
+    if (const std::optional<RunMode> information = requestedInformation(arguments)) {
+        result_.Command.Mode = *information;
+        return std::move(result_);
+    }
+    bool optionsEnded = false;
+    for (auto next = arguments.begin(); next != arguments.end();) {
+        const std::string_view argument = *next++;
+        if (optionsEnded || !argument.starts_with("--")) {
+            result_.Command.Operands.push_back(argument);
+            continue;
+        }
+        if (argument == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        const std::size_t equals = argument.find('=');
+        const std::optional<std::string_view> inlineValue = equals == std::string_view::npos
+            ? std::nullopt
+            : std::optional(argument.substr(equals + 1));
+        if (!takeOption(argument.substr(0, equals), inlineValue, next, arguments.end()))
+            return std::move(result_);
+    }
+    checkCombination();
+    return std::move(result_);
+}
+
+} // namespace
+
+ParsedCommandLine ParseCommandLine(std::span<char* const> arguments)
+{
+    return Parser().parse(arguments);
+}
+
+} // namespace velmar

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "number_format.h"
+
+namespace velmar {
+
+enum class RunMode { Convert, Batch, List, Help, Version };
+
+struct CommandLine {
+    RunMode Mode = RunMode::Convert;
+    std::vector<std::string_view> Operands; // CATEGORY FROM TO VALUE, or the --list CATEGORY
+    std::int32_t ViewType = 1;
+    std::int32_t Precision = 4;
+    RegionalMarks Marks;
+};
+
+struct ParsedCommandLine {
+    CommandLine Command;
+    std::string UsageError; // empty when the arguments make sense
+};
+
+// Options are "--name value" or "--name=value" and may stand anywhere before
+// "--"; every other argument, including "-" and negative numbers such as
+// "-40", is an operand. "--help" and "--version" win over everything else
+// before "--".
+ParsedCommandLine ParseCommandLine(std::span<char* const> arguments);
+
+} // namespace velmar

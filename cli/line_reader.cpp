@@ -1,0 +1,68 @@
+#include "line_reader.h"
+
+#include <cerrno>
+#include <cstring>
+#include <system_error>
+#include <unistd.h>
+
+namespace velmar {
+namespace {
+
+constexpr std::size_t BlockSize = std::size_t{1} << 20;
+
+} // namespace
+
+LineReader::LineReader(int fileDescriptor)
+    : fileDescriptor_(fileDescriptor)
+    , buffer_(BlockSize)
+{
+}
+
+std::optional<std::string_view> LineReader::next()
+{
+    for (;;) {
+        const void* newline = std::memchr(buffer_.data() + scanned_, '\n', end_ - scanned_);
+        if (newline) {
+            const auto lineEnd = static_cast<std::size_t>(static_cast<const char*>(newline) - buffer_.data());
+            return takeLine(lineEnd, lineEnd + 1);
+        }
+        scanned_ = end_;
+        if (inputEnded_)
+            return begin_ < end_ ? std::optional(takeLine(end_, end_)) : std::nullopt;
+        readMore();
+    }
+}
+
+std::string_view LineReader::takeLine(std::size_t lineEnd, std::size_t nextBegin)
+{
+    std::string_view line(buffer_.data() + begin_, lineEnd - begin_);
+    if (line.ends_with('\r'))
+        line.remove_suffix(1);
+    begin_ = scanned_ = nextBegin;
+    return line;
+}
+
+void LineReader::readMore()
+{
+    // Keep only the unfinished line, at the front; grow when it fills the buffer.
+    if (begin_ > 0) {
+        std::memmove(buffer_.data(), buffer_.data() + begin_, end_ - begin_);
+        end_ -= begin_;
+        scanned_ -= begin_;
+        begin_ = 0;
+    }
+    if (end_ == buffer_.size())
+        buffer_.resize(buffer_.size() * 2);
+
+    ssize_t count = 0;
+    do {
+        count = ::read(fileDescriptor_, buffer_.data() + end_, buffer_.size() - end_);
+    } while (count < 0 && errno == EINTR);
+    if (count < 0)
+        throw std::system_error(errno, std::generic_category(), "cannot read standard input");
+    if (count == 0)
+        inputEnded_ = true;
+    end_ += static_cast<std::size_t>(count);
+}
+
+} // namespace velmar

@@ -1,0 +1,39 @@
+#include "listing.h"
+
+#include <cstdio>
+
+#include "catalogue_names.h"
+#include "unit_catalogue.h"
+#include "usage_error.h"
+
+namespace velmar {
+namespace {
+
+void printLine(std::string_view text)
+{
+    std::fwrite(text.data(), 1, text.size(), stdout);
+    std::fputc('\n', stdout);
+}
+
+} // namespace
+
+int RunList(std::optional<std::string_view> category)
+{
+    const UnitCatalogue catalogue;
+    if (!category) {
+        for (int index = 0; index < CategoryCount; ++index)
+            printLine(categoryInfo(index).DisplayName);
+        return 0;
+    }
+
+    const NameLookup found = CatalogueNames(catalogue).category(*category, CatalogueNames::Detail::WithCandidates);
+    if (!found.found())
+        return ReportUsageError(found.Failure);
+    for (int position = 1; position <= catalogue.tableSize(found.Index); ++position) {
+        std::printf("%d\t", position);
+        printLine(catalogue.unit(found.Index, position).Name);
+    }
+    return 0;
+}
+
+} // namespace velmar

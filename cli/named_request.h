@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "catalogue_names.h"
+#include "conversion.h"
+
+namespace velmar {
+
+// A conversion as users write it: category and units by display name. An
+// empty unit name means no selection; Fractions ignore the source unit.
+struct NamedRequest {
+    std::string_view Category;
+    std::string_view Source;
+    std::string_view Target;
+    std::string_view Input;
+};
+
+struct ResolvedRequest {
+    ConversionRequest Request;
+    std::string Failure; // empty when every name was found
+};
+
+ResolvedRequest ResolveNames(const CatalogueNames& names, const NamedRequest& named, CatalogueNames::Detail detail);
+
+} // namespace velmar

@@ -1,0 +1,40 @@
+#include "output_buffer.h"
+
+#include <cerrno>
+#include <system_error>
+#include <unistd.h>
+
+namespace velmar {
+namespace {
+
+constexpr std::size_t BlockSize = std::size_t{1} << 20;
+
+} // namespace
+
+OutputBuffer::OutputBuffer(int fileDescriptor)
+    : fileDescriptor_(fileDescriptor)
+{
+    text_.reserve(2 * BlockSize);
+}
+
+void OutputBuffer::writeIfFull()
+{
+    if (text_.size() >= BlockSize)
+        flush();
+}
+
+void OutputBuffer::flush()
+{
+    std::size_t written = 0;
+    while (written < text_.size()) {
+        const ssize_t count = ::write(fileDescriptor_, text_.data() + written, text_.size() - written);
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count < 0)
+            throw std::system_error(errno, std::generic_category(), "cannot write standard output");
+        written += static_cast<std::size_t>(count);
+    }
+    text_.clear();
+}
+
+} // namespace velmar

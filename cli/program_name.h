@@ -1,0 +1,7 @@
+#pragma once
+
+namespace velmar {
+
+inline constexpr const char* ProgramName = "velmar-convert";
+
+} // namespace velmar

@@ -1,0 +1,44 @@
+#include "quoted_text.h"
+
+#include <cstdio>
+
+#include "utf8.h"
+
+namespace velmar {
+namespace {
+
+constexpr std::size_t MaxQuotedCharacters = 60;
+
+void appendEscapedByte(std::string& out, unsigned char byte)
+{
+    char escape[5];
+    std::snprintf(escape, sizeof escape, "\\x%02X", byte);
+    out += escape;
+}
+
+} // namespace
+
+std::string QuotedForMessage(std::string_view text)
+{
+    std::string quoted = "\"";
+    std::size_t offset = 0;
+    for (std::size_t characters = 0; offset < text.size() && characters < MaxQuotedCharacters; ++characters) {
+        const auto byte = static_cast<unsigned char>(text[offset]);
+        const std::size_t length = Utf8SequenceLength(text, offset);
+        if (byte == '"' || byte == '\\') {
+            quoted += '\\';
+            quoted += static_cast<char>(byte);
+        } else if (length == 0 || byte < 0x20 || byte == 0x7F) {
+            appendEscapedByte(quoted, byte);
+        } else {
+            quoted.append(text, offset, length);
+        }
+        offset += length == 0 ? 1 : length;
+    }
+    if (offset < text.size())
+        quoted += "...";
+    quoted += '"';
+    return quoted;
+}
+
+} // namespace velmar

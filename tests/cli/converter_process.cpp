@@ -1,0 +1,126 @@
+#include "converter_process.h"
+
+#include <array>
+#include <cerrno>
+#include <csignal>
+#include <fcntl.h>
+#include <poll.h>
+#include <spawn.h>
+#include <stdexcept>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace {
+
+struct Pipe {
+    int Read = -1;
+    int Write = -1;
+
+    Pipe()
+    {
+        int ends[2];
+        if (::pipe2(ends, O_CLOEXEC) != 0)
+            throw std::runtime_error("pipe failed");
+        Read = ends[0];
+        Write = ends[1];
+    }
+};
+
+void closeIfOpen(int& fd)
+{
+    if (fd >= 0)
+        ::close(fd);
+    fd = -1;
+}
+
+pid_t spawn(const std::vector<std::string>& arguments, const Pipe& in, const Pipe& out, const Pipe& err)
+{
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, in.Read, STDIN_FILENO);
+    posix_spawn_file_actions_adddup2(&actions, out.Write, STDOUT_FILENO);
+    posix_spawn_file_actions_adddup2(&actions, err.Write, STDERR_FILENO);
+
+    std::vector<char*> argv;
+    std::string program = VELMAR_CONVERT_PATH;
+    argv.push_back(program.data());
+    std::vector<std::string> copies = arguments;
+    for (std::string& argument : copies)
+        argv.push_back(argument.data());
+    argv.push_back(nullptr);
+
+    pid_t pid = 0;
+    const int failed = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (failed != 0)
+        throw std::runtime_error("cannot start " + program);
+    return pid;
+}
+
+} // namespace
+
+ProcessResult RunConverter(const std::vector<std::string>& arguments, std::string_view input)
+{
+    // The converter may exit before reading all of its input.
+    std::signal(SIGPIPE, SIG_IGN);
+
+    Pipe in;
+    Pipe out;
+    Pipe err;
+    const pid_t pid = spawn(arguments, in, out, err);
+    closeIfOpen(in.Read);
+    closeIfOpen(out.Write);
+    closeIfOpen(err.Write);
+    ::fcntl(in.Write, F_SETFL, O_NONBLOCK);
+    if (input.empty())
+        closeIfOpen(in.Write);
+
+    ProcessResult result;
+    std::size_t written = 0;
+    std::array<char, 65536> chunk;
+    while (out.Read >= 0 || err.Read >= 0) {
+        std::array<pollfd, 3> watched{{{out.Read, POLLIN, 0}, {err.Read, POLLIN, 0}, {in.Write, POLLOUT, 0}}};
+        if (::poll(watched.data(), watched.size(), -1) < 0) {
+            if (errno == EINTR)
+                continue;
+            throw std::runtime_error("poll failed");
+        }
+        if (watched[2].revents != 0) {
+            const ssize_t count = ::write(in.Write, input.data() + written, input.size() - written);
+            if (count > 0)
+                written += static_cast<std::size_t>(count);
+            if ((count < 0 && errno != EAGAIN) || written == input.size())
+                closeIfOpen(in.Write);
+        }
+        const std::array<std::pair<int*, std::string*>, 2> readers{{{&out.Read, &result.Out}, {&err.Read, &result.Err}}};
+        for (std::size_t i = 0; i < readers.size(); ++i) {
+            if (watched[i].revents == 0)
+                continue;
+            const ssize_t count = ::read(*readers[i].first, chunk.data(), chunk.size());
+            if (count > 0)
+                readers[i].second->append(chunk.data(), static_cast<std::size_t>(count));
+            else if (count == 0 || errno != EINTR)
+                closeIfOpen(*readers[i].first);
+        }
+    }
+    closeIfOpen(in.Write);
+
+    int status = 0;
+    while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    }
+    result.ExitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return result;
+}
+
+std::vector<std::string> LinesOf(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
+        lines.push_back(text.substr(start, end - start));
+    if (start != text.size())
+        lines.push_back(text.substr(start) + "<no line end>");
+    return lines;
+}
