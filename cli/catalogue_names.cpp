@@ -24,12 +24,6 @@ std::vector<std::string_view> unitNames(const UnitCatalogue& catalogue, int cate
     return names;
 }
 
-template <std::size_t... Category>
-std::array<NameIndex, CategoryCount> unitIndices(const UnitCatalogue& catalogue, std::index_sequence<Category...>)
-{
-    return {NameIndex(unitNames(catalogue, static_cast<int>(Category)))...};
-}
-
 std::string joined(const std::vector<std::string_view>& names)
 {
     std::string text;
@@ -65,8 +59,10 @@ NameLookup lookUp(const NameIndex& index, std::string_view name, CatalogueNames:
 
 CatalogueNames::CatalogueNames(const UnitCatalogue& catalogue)
     : categories_(categoryNames())
-    , units_(unitIndices(catalogue, std::make_index_sequence<CategoryCount>()))
 {
+    units_.reserve(CategoryCount);
+    for (int category = 0; category < CategoryCount; ++category)
+        units_.emplace_back(unitNames(catalogue, category));
 }
 
 NameLookup CatalogueNames::category(std::string_view name, Detail detail) const

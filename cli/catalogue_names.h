@@ -1,8 +1,8 @@
 #pragma once
 
-#include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "name_index.h"
 #include "unit_catalogue.h"
@@ -33,7 +33,7 @@ public:
 
 private:
     NameIndex categories_;
-    std::array<NameIndex, CategoryCount> units_;
+    std::vector<NameIndex> units_; // by catalogue index
 };
 
 } // namespace velmar
