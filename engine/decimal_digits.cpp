@@ -4,28 +4,35 @@
 #include <cmath>
 #include <cstdint>
 
-#include "decimal_scaling.h"
 #include "powers_of_ten.h"
 
 namespace velmar {
 namespace {
 
 constexpr int RawDigitCount = 18;
-constexpr Extended RawDigitsLimit = 1e18L;
+constexpr long long RawDigitsLimit = 1'000'000'000'000'000'000;
+
+// Two independent halves are quicker than one chain of eighteen divisions.
+void WriteNineDigits(std::uint32_t value, char* first)
+{
+    for (int i = 8; i >= 0; --i, value /= 10)
+        first[i] = static_cast<char>('0' + value % 10);
+}
 
 // The first RawDigitCount digits of a normal magnitude, and its exponent E with
-// 10^(E-1) <= magnitude < 10^E.
+// 10^(E-1) <= magnitude < 10^E. llrint rounds ties to even, as the arithmetic
+// does; the scaled magnitude is below 2^63.
 void SetRawDigits(Extended magnitude, DecimalDigits& digits)
 {
     int exponent = powers_of_ten::DecimalExponent(magnitude);
-    Extended scaled = std::nearbyint(ScaleByPowerOfTen(magnitude, RawDigitCount - exponent));
-    if (scaled >= RawDigitsLimit) {
-        scaled = std::nearbyint(scaled / 10);
+    long long whole = std::llrint(powers_of_ten::Scale(magnitude, RawDigitCount - exponent));
+    if (whole >= RawDigitsLimit) {
+        whole = std::llrint(static_cast<Extended>(whole) / 10);
         ++exponent;
     }
-    auto whole = static_cast<std::uint64_t>(scaled);
-    for (int i = RawDigitCount - 1; i >= 0; --i, whole /= 10)
-        digits.Buffer[i] = static_cast<char>('0' + whole % 10);
+    constexpr long long HalfLimit = 1'000'000'000;
+    WriteNineDigits(static_cast<std::uint32_t>(whole / HalfLimit), digits.Buffer.data());
+    WriteNineDigits(static_cast<std::uint32_t>(whole % HalfLimit), digits.Buffer.data() + 9);
     digits.Exponent = exponent;
 }
 

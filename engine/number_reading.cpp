@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "checked_arithmetic.h"
-#include "decimal_scaling.h"
+#include "powers_of_ten.h"
 
 namespace velmar {
 namespace {
@@ -100,28 +100,54 @@ private:
     std::size_t next_ = 0;
 };
 
-// accumulator * 10 + digit for every digit, each step rounded; overflows
-// after about 4933 non-zero digits.
-Extended accumulate(Extended accumulator, std::string_view digits)
-{
-    for (char digit : digits)
-        accumulator = checked::add(checked::mul(accumulator, 10), digit - '0');
-    return accumulator;
-}
+// The digits read as one whole number: accumulator * 10 + digit for every
+// digit, each step rounded to extended precision. Below 2^64 every step is
+// exact, so the leading digits are summed in a 64-bit integer to the same
+// value. Overflows after about 4933 non-zero digits.
+class DigitAccumulator {
+public:
+    void Add(std::string_view digits)
+    {
+        for (char digit : digits) {
+            const int value = digit - '0';
+            if (!extended_ && whole_ < WholeLimit) {
+                whole_ = whole_ * 10 + value;
+                continue;
+            }
+            if (!extended_)
+                value_ = static_cast<Extended>(whole_);
+            extended_ = true;
+            value_ = checked::add(checked::mul(value_, 10), value);
+        }
+    }
+
+    Extended Value() const { return extended_ ? value_ : static_cast<Extended>(whole_); }
+
+private:
+    // Below it, whole_ * 10 + 9 still fits 64 bits.
+    static constexpr std::uint64_t WholeLimit = 1'000'000'000'000'000'000;
+
+    std::uint64_t whole_ = 0;
+    bool extended_ = false;
+    Extended value_ = 0;
+};
 
 Extended valueOf(const NumberSyntax& syntax)
 {
-    const Extended digits = accumulate(accumulate(0, syntax.IntegerDigits), syntax.FractionDigits);
+    DigitAccumulator accumulator;
+    accumulator.Add(syntax.IntegerDigits);
+    accumulator.Add(syntax.FractionDigits);
+    const Extended digits = accumulator.Value();
     const std::int64_t power = syntax.Exponent - static_cast<std::int64_t>(syntax.FractionDigits.size());
     Extended magnitude;
     if (digits == 0)
         magnitude = 0; // whatever the exponent: zero times a huge power is still zero
-    else if (power > LargestScalingPower)
+    else if (power > powers_of_ten::LargestScalingPower)
         magnitude = std::numeric_limits<Extended>::infinity();
-    else if (power < -LargestScalingPower)
+    else if (power < -powers_of_ten::LargestScalingPower)
         magnitude = 0;
     else
-        magnitude = ScaleByPowerOfTen(digits, static_cast<int>(power));
+        magnitude = powers_of_ten::Scale(digits, static_cast<int>(power));
     return syntax.Negative ? -magnitude : magnitude;
 }
 

@@ -3,7 +3,10 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <vector>
+
+#include "checked_arithmetic.h"
 
 namespace velmar::powers_of_ten {
 namespace {
@@ -142,15 +145,24 @@ const Table& table()
 
 // Exact for a normal magnitude: below SmallestExponent every normal value is
 // larger, above LargestExponent none is.
-bool IsAtLeast(Extended magnitude, int k)
+bool IsAtLeast(const Table& powers, Extended magnitude, int k)
 {
     if (k > LargestExponent)
         return false;
     if (k < SmallestExponent)
         return true;
-    const RoundedPower& power = table().at(k);
+    const RoundedPower& power = powers.at(k);
     // No extended value lies strictly between 10^k and its nearest one.
     return power.Direction == Rounding::Down ? magnitude > power.Value : magnitude >= power.Value;
+}
+
+// The binary exponent of a normal value, from the exponent field of the x87
+// format (bytes 8 and 9, biased by 16383); cheaper than the library's ilogb.
+int BinaryExponent(Extended value)
+{
+    std::uint16_t signAndExponent;
+    std::memcpy(&signAndExponent, reinterpret_cast<const unsigned char*>(&value) + 8, sizeof signAndExponent);
+    return (signAndExponent & 0x7fff) - 16383;
 }
 
 } // namespace
@@ -162,14 +174,30 @@ Extended Nearest(int k)
 
 int DecimalExponent(Extended magnitude)
 {
+    const Table& powers = table();
     // floor(binaryExponent * log10(2)), off by at most one; corrected below.
-    const int estimate = (std::ilogb(magnitude) * 78913) >> 18;
+    const int estimate = (BinaryExponent(magnitude) * 78913) >> 18;
     int exponent = estimate + 1;
-    while (!IsAtLeast(magnitude, exponent - 1))
+    while (!IsAtLeast(powers, magnitude, exponent - 1))
         --exponent;
-    while (IsAtLeast(magnitude, exponent))
+    while (IsAtLeast(powers, magnitude, exponent))
         ++exponent;
     return exponent;
+}
+
+Extended Scale(Extended value, int power)
+{
+    const Table& powers = table();
+    const int magnitude = power < 0 ? -power : power;
+    const int steps[] = {magnitude % 32, 32 * ((magnitude / 32) % 16), 512 * (magnitude / 512)};
+    Extended scaled = value;
+    for (int step : steps) {
+        if (step == 0)
+            continue;
+        const Extended factor = powers.at(step).Value;
+        scaled = power > 0 ? checked::mul(scaled, factor) : checked::div(scaled, factor);
+    }
+    return scaled;
 }
 
 } // namespace velmar::powers_of_ten

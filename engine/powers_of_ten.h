@@ -19,5 +19,15 @@ Extended Nearest(int k);
 // The E with 10^(E-1) <= magnitude < 10^E exactly, for a normal magnitude > 0.
 int DecimalExponent(Extended magnitude);
 
+// The largest magnitude of a power of ten that scaling still applies; beyond
+// it a value is taken as infinity or zero without arithmetic.
+inline constexpr int LargestScalingPower = 5119;
+
+// value * 10^power (|power| <= LargestScalingPower) in up to three rounded
+// steps with the nearest extended powers: 10^(p mod 32), 10^(32 * ((p div 32)
+// mod 16)), 10^(512 * (p div 512)), p = |power|; multiplying for a positive
+// power, dividing for a negative one. Throws FloatingPointFault on overflow.
+Extended Scale(Extended value, int power);
+
 } // namespace powers_of_ten
 } // namespace velmar

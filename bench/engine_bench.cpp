@@ -1,0 +1,50 @@
+// Time per reading, per result text in each form, and per whole linear
+// conversion. A conversion runs on every keystroke and should stay well
+// below 150 ns.
+#include <benchmark/benchmark.h>
+
+#include "conversion_dispatch.h"
+#include "number_reading.h"
+#include "result_formatting.h"
+#include "unit_catalogue.h"
+
+namespace velmar {
+namespace {
+
+void BM_ReadNumber(benchmark::State& state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ReadNumber("1234.5678E-3"));
+}
+BENCHMARK(BM_ReadNumber);
+
+// state.range(0) is the ViewType.
+void BM_FormatResult(benchmark::State& state)
+{
+    const NumberFormatSetting setting = MakeNumberFormatSetting(static_cast<int>(state.range(0)), 4);
+    const RegionalMarks marks;
+    Extended value = 1234567.891L;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(value);
+        benchmark::DoNotOptimize(FormatResult(value, setting, marks));
+    }
+}
+BENCHMARK(BM_FormatResult)->ArgName("ViewType")->DenseRange(1, 4);
+
+void BM_LinearConversion(benchmark::State& state)
+{
+    const UnitCatalogue catalogue;
+    const NumberFormatSetting setting;
+    const RegionalMarks marks;
+    constexpr int Length = 0;
+    constexpr int Foot = 19;
+    constexpr int Inch = 21;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ConvertInCategory(catalogue, Length, "5.25", Foot, Inch, setting, marks));
+}
+BENCHMARK(BM_LinearConversion);
+
+} // namespace
+} // namespace velmar
+
+BENCHMARK_MAIN();
