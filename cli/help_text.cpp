@@ -15,8 +15,9 @@ Categories and units are named by their display names (see --list). An exact
 match wins; otherwise a unique match ignoring case is accepted (ASCII and
 accented Latin letters: "réaumur" and "RÉAUMUR" find "Réaumur").
 Fractions has no source unit: give FROM as "-" or as an empty argument.
-VALUE is taken exactly as typed into the input box. Options may stand anywhere
-before "--"; a negative VALUE such as -40 needs no "--".
+VALUE is taken exactly as typed into the input box; a negative VALUE such as
+-40 is fine as it is. Options may stand anywhere before "--"; put "--" before
+a VALUE that itself starts with "--".
 
 Options:
   --format FORM       how results are written: auto (default), scientific,
