@@ -1,18 +1,39 @@
 #include "name_index.h"
 
+#include <bit>
+#include <cstdint>
 #include <utility>
 
 #include "case_folding.h"
 
 namespace velmar {
+namespace {
+
+// FNV-1a: short names hash in a few cycles and spread well enough.
+std::uint64_t hashOf(std::string_view text)
+{
+    std::uint64_t hash = 14695981039346656037ull;
+    for (const char c : text) {
+        hash ^= static_cast<unsigned char>(c);
+        hash *= 1099511628211ull;
+    }
+    return hash;
+}
+
+} // namespace
 
 NameIndex::NameIndex(std::vector<std::string_view> names)
     : names_(std::move(names))
+    // At most half full, so every probe soon meets an empty slot.
+    , exactSlots_(std::bit_ceil(2 * names_.size() + 1), EmptySlot)
 {
     foldedNames_.reserve(names_.size());
     for (int index = 0; index < static_cast<int>(names_.size()); ++index) {
         const std::string_view name = names_[static_cast<std::size_t>(index)];
-        exact_.try_emplace(name, index);
+        // The first of equal names wins.
+        if (std::size_t slot = slotOf(name); exactSlots_[slot] == EmptySlot)
+            exactSlots_[slot] = index;
+
         foldedNames_.push_back(FoldCase(name));
         const auto [entry, inserted] = folded_.try_emplace(foldedNames_.back(), index);
         if (!inserted)
@@ -20,10 +41,19 @@ NameIndex::NameIndex(std::vector<std::string_view> names)
     }
 }
 
+std::size_t NameIndex::slotOf(std::string_view name) const
+{
+    const std::size_t mask = exactSlots_.size() - 1;
+    std::size_t slot = static_cast<std::size_t>(hashOf(name)) & mask;
+    while (exactSlots_[slot] != EmptySlot && names_[static_cast<std::size_t>(exactSlots_[slot])] != name)
+        slot = (slot + 1) & mask;
+    return slot;
+}
+
 NameMatch NameIndex::find(std::string_view name) const
 {
-    if (const auto exact = exact_.find(name); exact != exact_.end())
-        return {MatchStatus::Found, exact->second};
+    if (const int exact = exactSlots_[slotOf(name)]; exact != EmptySlot)
+        return {MatchStatus::Found, exact};
     const auto folded = folded_.find(FoldCase(name));
     if (folded == folded_.end())
         return {MatchStatus::Unknown, -1};

@@ -28,14 +28,19 @@ public:
     // `name` case-insensitively, else all names.
     std::vector<std::string_view> candidatesFor(std::string_view name) const;
 
-    const std::vector<std::string_view>& names() const { return names_; }
-
 private:
     static constexpr int AmbiguousFold = -1;
+    static constexpr int EmptySlot = -1;
+
+    // The slot that holds `name`, or the empty slot where it would go.
+    std::size_t slotOf(std::string_view name) const;
 
     std::vector<std::string_view> names_;
     std::vector<std::string> foldedNames_;
-    std::unordered_map<std::string_view, int> exact_;
+    // Open addressing over a power-of-two table: the exact lookup runs for
+    // every name of every batch line, so it avoids the modulo and node chasing
+    // of a general hash map.
+    std::vector<int> exactSlots_; // index into names_, or EmptySlot
     std::unordered_map<std::string, int> folded_; // index, or AmbiguousFold
 };
 
