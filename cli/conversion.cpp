@@ -1,6 +1,7 @@
 #include "conversion.h"
 
 #include <exception>
+#include <utility>
 
 #include "conversion_dispatch.h"
 
