@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+namespace velmar {
+
+// The help collection a help file name resolves to: "<base name>.qhc" in
+// share/velmar-converter/help, looked up from the program's directory upwards
+// so that it is found both when installed (bin/../share/...) and in the build
+// tree. Empty when there is none.
+QString helpCollectionPath(const QString& helpFileName);
+
+} // namespace velmar

@@ -1,0 +1,95 @@
+#include "help_window_host.h"
+
+#include "help_collection.h"
+#include "help_topics.h"
+#include "help_window.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QPointer>
+
+namespace velmar {
+namespace {
+
+// Keeps the help window under the modal dialog that is running, if any.
+class ModalOwnerFollower : public QObject {
+public:
+    explicit ModalOwnerFollower(HelpWindow& window)
+        : QObject(&window)
+        , window_(window)
+    {
+    }
+
+    // Moves the window under `owner` (none: top level), keeping its place
+    // on screen and whether it is shown.
+    void follow(QWidget* owner)
+    {
+        if (window_.parentWidget() == owner)
+            return;
+        if (owner_)
+            owner_->removeEventFilter(this);
+        const QRect geometry = window_.geometry();
+        const bool wasVisible = window_.isVisible();
+        window_.setParent(owner, window_.windowFlags() | Qt::Window);
+        window_.setGeometry(geometry);
+        owner_ = owner;
+        if (owner_)
+            owner_->installEventFilter(this);
+        if (wasVisible)
+            window_.show();
+    }
+
+protected:
+    // By the time a modal dialog receives its hide event Qt has taken it off
+    // the modal stack, so the window moves on to the dialog below it, if any.
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == owner_ && event->type() == QEvent::Hide && !event->spontaneous()) {
+            QWidget* nextOwner = QApplication::activeModalWidget();
+            follow(nextOwner == owner_ ? nullptr : nextOwner);
+        }
+        return false;
+    }
+
+private:
+    HelpWindow& window_;
+    QPointer<QWidget> owner_;
+};
+
+struct OpenHelpWindow {
+    QPointer<HelpWindow> window;
+    ModalOwnerFollower* follower = nullptr; // a child of the window
+};
+
+OpenHelpWindow& openHelpWindow()
+{
+    static OpenHelpWindow open;
+    return open;
+}
+
+} // namespace
+
+namespace HelpWindowHost {
+
+HelpWindow& present()
+{
+    OpenHelpWindow& open = openHelpWindow();
+    if (!open.window) {
+        open.window = new HelpWindow(helpCollectionPath(QLatin1String(HelpFileName)));
+        open.follower = new ModalOwnerFollower(*open.window);
+        QObject::connect(qApp, &QCoreApplication::aboutToQuit, open.window, &QObject::deleteLater);
+    }
+    open.follower->follow(QApplication::activeModalWidget());
+    open.window->show();
+    open.window->raise();
+    open.window->activateWindow();
+    return *open.window;
+}
+
+HelpWindow* existing()
+{
+    return openHelpWindow().window;
+}
+
+} // namespace HelpWindowHost
+} // namespace velmar
