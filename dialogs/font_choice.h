@@ -12,8 +12,6 @@ namespace velmar {
 struct FontChoice {
     QFont Font;
     QColor Color = Qt::black;
-
-    bool operator==(const FontChoice&) const = default;
 };
 
 // The converter window's two fonts: the text font of its boxes, lists and
@@ -21,8 +19,6 @@ struct FontChoice {
 struct ConverterFonts {
     FontChoice Text;
     FontChoice Tab;
-
-    bool operator==(const ConverterFonts&) const = default;
 };
 
 // "Arial", 10 points, bold, black.

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QPointer>
+#include <QTimer>
+#include <functional>
+
+class QWidget;
+
+namespace velmar::test_support {
+
+// While alive, hands every modal window that opens (a dialog run by exec(),
+// a message box) to `answer`, which must close it. A window left open is
+// closed and reported as a failure, so no test blocks.
+class ModalWatcher {
+public:
+    explicit ModalWatcher(std::function<void(QWidget& modal)> answer);
+
+    int answered() const { return answered_; }
+
+private:
+    void Poll();
+
+    std::function<void(QWidget&)> answer_;
+    QTimer timer_;
+    QPointer<QWidget> unanswered_;
+    int answered_ = 0;
+};
+
+// Presses the child button of that name with the mouse.
+void ClickButton(QWidget& window, const char* objectName);
+
+} // namespace velmar::test_support
