@@ -3,6 +3,9 @@
 // below 150 ns.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <string_view>
+
 #include "conversion_dispatch.h"
 #include "number_reading.h"
 #include "result_formatting.h"
@@ -31,16 +34,23 @@ void BM_FormatResult(benchmark::State& state)
 }
 BENCHMARK(BM_FormatResult)->ArgName("ViewType")->DenseRange(1, 4);
 
+int ListPosition(const UnitCatalogue& catalogue, int category, std::string_view name)
+{
+    const auto& table = catalogue.table(category);
+    const auto unit = std::find_if(table.begin(), table.end(), [&](const UnitEntry& u) { return u.Name == name; });
+    return static_cast<int>(unit - table.begin());
+}
+
 void BM_LinearConversion(benchmark::State& state)
 {
     const UnitCatalogue catalogue;
     const NumberFormatSetting setting;
     const RegionalMarks marks;
     constexpr int Length = 0;
-    constexpr int Foot = 19;
-    constexpr int Inch = 21;
+    const int foot = ListPosition(catalogue, Length, "foot");
+    const int inch = ListPosition(catalogue, Length, "inch");
     for (auto _ : state)
-        benchmark::DoNotOptimize(ConvertInCategory(catalogue, Length, "5.25", Foot, Inch, setting, marks));
+        benchmark::DoNotOptimize(ConvertInCategory(catalogue, Length, "5.25", foot, inch, setting, marks));
 }
 BENCHMARK(BM_LinearConversion);
 

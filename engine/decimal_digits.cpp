@@ -12,11 +12,17 @@ namespace {
 constexpr int RawDigitCount = 18;
 constexpr long long RawDigitsLimit = 1'000'000'000'000'000'000;
 
-// Two independent halves are quicker than one chain of eighteen divisions.
-void WriteNineDigits(std::uint32_t value, char* first)
+// Writes the RawDigitCount digits of `whole`, leading zeros included. Two
+// interleaved halves make two short chains of divisions instead of one long one.
+void WriteRawDigits(long long whole, char* first)
 {
-    for (int i = 8; i >= 0; --i, value /= 10)
-        first[i] = static_cast<char>('0' + value % 10);
+    constexpr long long HalfLimit = 1'000'000'000;
+    auto upper = static_cast<std::uint32_t>(whole / HalfLimit);
+    auto lower = static_cast<std::uint32_t>(whole % HalfLimit);
+    for (int i = RawDigitCount / 2 - 1; i >= 0; --i, upper /= 10, lower /= 10) {
+        first[i] = static_cast<char>('0' + upper % 10);
+        first[i + RawDigitCount / 2] = static_cast<char>('0' + lower % 10);
+    }
 }
 
 // The first RawDigitCount digits of a normal magnitude, and its exponent E with
@@ -30,9 +36,7 @@ void SetRawDigits(Extended magnitude, DecimalDigits& digits)
         whole = std::llrint(static_cast<Extended>(whole) / 10);
         ++exponent;
     }
-    constexpr long long HalfLimit = 1'000'000'000;
-    WriteNineDigits(static_cast<std::uint32_t>(whole / HalfLimit), digits.Buffer.data());
-    WriteNineDigits(static_cast<std::uint32_t>(whole % HalfLimit), digits.Buffer.data() + 9);
+    WriteRawDigits(whole, digits.Buffer.data());
     digits.Exponent = exponent;
 }
 
@@ -73,8 +77,10 @@ DecimalDigits RoundedDigits(Extended value, int significantLimit, int decimalsLi
         return digits;
     SetRawDigits(std::fabs(value), digits);
     const int kept = digits.Exponent + decimalsLimit;
-    if (kept < 0)
-        return DecimalDigits{};
+    if (kept < 0) {
+        digits.Exponent = 0; // nothing left before the decimals limit: zero
+        return digits;
+    }
     KeepDigits(std::min({kept, significantLimit, RawDigitCount}), digits);
     digits.Negative = value < 0;
     return digits;

@@ -25,9 +25,9 @@ struct DecimalDigits {
 inline constexpr int AnyDecimals = 1 << 20;
 
 // The digits of `value` kept to at most `significantLimit` significant digits
-// (1 to 18) and `decimalsLimit` digits after the decimal point (>= 0). Zero
-// and subnormal values have no digits and no sign; so has a value with fewer
-// than no digits before the decimals limit.
+// (1 to 18) and `decimalsLimit` digits after the decimal point (>= 0). Zero,
+// subnormal values and values with E < -decimalsLimit have no digits and no
+// sign; any other value keeps its sign even when no digit is left.
 DecimalDigits RoundedDigits(Extended value, int significantLimit, int decimalsLimit);
 
 } // namespace velmar
