@@ -1,0 +1,21 @@
+#include <QApplication>
+#include <QLocale>
+
+#include "application_icon.h"
+#include "converter_window.h"
+#include "regional_marks.h"
+
+// Takes no arguments of its own and always ends with exit code 0.
+int main(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    const velmar::RegionalMarks marks = velmar::ReadRegionalMarks(QLocale::system());
+    QApplication::setWindowIcon(velmar::ApplicationIcon());
+
+    velmar::Tfrm_Converter frm_Converter(marks);
+    frm_Converter.show();
+    frm_Converter.raise();
+    frm_Converter.activateWindow();
+    QApplication::exec();
+    return 0;
+}

@@ -1,0 +1,84 @@
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include "converter_window_fixture.h"
+#include "input_key_filter.h"
+
+namespace velmar {
+namespace {
+
+TEST(InputKeyFilter, AcceptsByTheSelectedTabsCaption)
+{
+    const struct {
+        const char* Caption;
+        char16_t Key;
+        bool Accepted;
+    } cases[] = {
+        {"Numbers", u'f', true},      {"Numbers", u'Z', true},     {"Numbers", u'7', true},
+        {"Numbers", u'.', false},     {"Numbers", u'-', false},    {"Numbers", u'+', false},
+        {"Length", u'e', true},       {"Length", u'E', true},      {"Length", u'+', true},
+        {"Length", u'-', true},       {"Length", u'.', true},      {"Length", u'0', true},
+        {"Length", u',', false},      {"Length", u'x', false},     {"Length", u'f', false},
+        {"Temperature", u'F', false}, {"Fractions", u'a', false},  {"numbers", u'f', false},
+        {"", u'5', true},             {"", u'a', false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(IsAcceptedInputKey(c.Caption, QChar(c.Key)), c.Accepted) << c.Caption << " '" << char(c.Key) << "'";
+}
+
+TEST(InputKeyFilter, PassesControlCharactersButNotSpaceOrDelete)
+{
+    for (const char* caption : {"Numbers", "Length"}) {
+        for (char16_t code = 1; code <= 31; ++code)
+            EXPECT_TRUE(IsAcceptedInputKey(caption, QChar(code))) << caption << ' ' << int(code);
+        for (const char16_t code : {u'\0', u' ', u'\x7f', u'\u00e9'})
+            EXPECT_FALSE(IsAcceptedInputKey(caption, QChar(code))) << caption << ' ' << int(code);
+    }
+}
+
+class InputKeysTest : public ConverterWindowTest {
+protected:
+    void selectCategoryTab(const char* caption)
+    {
+        tabSet->setTabIndex(static_cast<int>(tabSet->tabs().indexOf(caption)));
+    }
+};
+
+TEST_F(InputKeysTest, NumbersTakesLettersAndShowsThemInUpperCase)
+{
+    selectCategoryTab("Numbers");
+    QTest::keyClicks(txtIn, "ff.-9 z");
+    EXPECT_EQ(txtIn->text(), "FF9Z");
+}
+
+TEST_F(InputKeysTest, OtherCategoriesTakeDecimalNumbers)
+{
+    selectCategoryTab("Temperature");
+    QTest::keyClicks(txtIn, "1.5e-3, x");
+    EXPECT_EQ(txtIn->text(), "1.5E-3");
+}
+
+TEST_F(InputKeysTest, EditingKeysKeepWorking)
+{
+    QTest::keyClicks(txtIn, "123");
+    QTest::keyClick(txtIn, Qt::Key_Backspace);
+    QTest::keyClick(txtIn, Qt::Key_Home);
+    QTest::keyClick(txtIn, Qt::Key_Delete);
+    EXPECT_EQ(txtIn->text(), "2");
+}
+
+TEST_F(InputKeysTest, TheFilterFollowsTheCaptionNotThePosition)
+{
+    // Numbers moved to the first tab, Length to where Numbers was.
+    const int numbersPosition = static_cast<int>(tabSet->tabs().indexOf("Numbers"));
+    tabSet->setTabText(numbersPosition, "Length");
+    tabSet->setTabText(0, "Numbers");
+    tabSet->setTabIndex(numbersPosition);
+    tabSet->setTabIndex(0);
+    QTest::keyClicks(txtIn, "ab");
+    EXPECT_EQ(txtIn->text(), "AB");
+}
+
+} // namespace
+} // namespace velmar

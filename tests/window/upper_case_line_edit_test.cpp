@@ -1,0 +1,51 @@
+#include <QApplication>
+#include <QClipboard>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include "upper_case_line_edit.h"
+
+namespace velmar {
+namespace {
+
+class UpperCaseLineEditTest : public ::testing::Test {
+protected:
+    UpperCaseLineEdit box;
+    QSignalSpy changes{&box, &QLineEdit::textChanged};
+};
+
+TEST_F(UpperCaseLineEditTest, TypedLettersBecomeUpperCaseBeforeTheChangeEvent)
+{
+    QTest::keyClicks(&box, "1.5e-3ff");
+    EXPECT_EQ(box.text(), "1.5E-3FF");
+    ASSERT_FALSE(changes.isEmpty());
+    EXPECT_EQ(changes.last().first().toString(), "1.5E-3FF");
+}
+
+TEST_F(UpperCaseLineEditTest, PastedLettersBecomeUpperCase)
+{
+    QApplication::clipboard()->setText("2e5 abc");
+    box.paste();
+    EXPECT_EQ(box.text(), "2E5 ABC");
+}
+
+TEST_F(UpperCaseLineEditTest, TextSetByTheProgramStaysAsGiven)
+{
+    box.setText("ff.e");
+    EXPECT_EQ(box.text(), "ff.e");
+}
+
+TEST_F(UpperCaseLineEditTest, TextSetByTheProgramRaisesTheChangeEventOnlyWhenItDiffers)
+{
+    box.setText("12");
+    box.setText("12");
+    EXPECT_EQ(changes.count(), 1);
+    box.setText("");
+    box.setText("");
+    EXPECT_EQ(changes.count(), 2);
+}
+
+} // namespace
+} // namespace velmar

@@ -1,0 +1,165 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QStringList>
+
+#include <array>
+#include <optional>
+
+#include "converter_state.h"
+#include "number_format.h"
+#include "unit_catalogue.h"
+
+class QAction;
+class QFrame;
+class QKeyEvent;
+class QKeySequence;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QMenuBar;
+class QStackedWidget;
+
+namespace velmar {
+
+class ArrowGlyph;
+class TabSet;
+class UnitListBox;
+class UpperCaseLineEdit;
+
+// The converter window: the category tabs along the bottom, the input box and
+// source unit list, the arrow, the result box and target unit list, and the
+// menu bar. The implementation is split by concern across files: construction
+// and menus, category switch and conversion, layout, input keys, focus
+// tracking, name lists, start-up and shutdown, settings, and the commands.
+class Tfrm_Converter : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // Builds the window from its design and ends with FormCreate.
+    explicit Tfrm_Converter(RegionalMarks marks, QWidget* parent = nullptr);
+    // Starts with FormDestroy.
+    ~Tfrm_Converter() override;
+
+    // Start-up and shutdown. An error ends the sequence and is reported.
+    void FormCreate();
+    void FormDestroy();
+    void LoadSettings();
+    void SaveSettings();
+
+    // The dispatcher: records the current category's input and unit positions
+    // and writes the result box. Runs on every change of the input text and
+    // every selection the user makes in a unit list.
+    void MainChange(QObject* sender);
+    // The category switch, raised by the tab strip before it selects newTab.
+    void TabSet1Change(QObject* sender, int newTab, bool& allowChange);
+
+    // The 22 per-category unit-name lists, in the tables' current order.
+    void RebuildUnitNameLists();
+    void ReleaseUnitNameLists();
+    bool unitNameListsExist() const { return unitNameLists_.has_value(); }
+    // Empty while the lists do not exist.
+    QStringList unitNameList(int category) const;
+
+    // Layout of the panel's controls, and the tab strip's height.
+    void On_Resize(QObject* sender);
+    void RelayoutConverter();
+    void FitTabStripHeight();
+
+    // The input box's key filter: replaces a refused character with 0.
+    void Key_Press(QObject* sender, QChar& key);
+
+    // Which text box has the keyboard focus.
+    void Txt_Enter(QObject* sender);
+    void Txt_Exit(QObject* sender);
+    bool hasFocusedTextBox() const { return hasFocusedTextBox_; }
+    QLineEdit* focusedTextBox() const { return focusedTextBox_; }
+
+    // Menu commands. Each runs from its menu item or shortcut.
+    void mnu_Exit1Click(QObject* sender);
+    void mnu_Edit1Click(QObject* sender);                    // edit commands: not built yet, does nothing
+    void mnu_Cut1Click(QObject* sender);                     // edit commands: not built yet, does nothing
+    void mnu_Copy1Click(QObject* sender);                    // edit commands: not built yet, does nothing
+    void mnu_Paste1Click(QObject* sender);                   // edit commands: not built yet, does nothing
+    void mnu_ReverseSelectedUnits1Click(QObject* sender);    // edit commands: not built yet, does nothing
+    void mnu_ClearInputTextBox1Click(QObject* sender);       // edit commands: not built yet, does nothing
+    void mnu_Reset1Click(QObject* sender);                   // edit commands: not built yet, does nothing
+    void mnu_Result1Click(QObject* sender);                  // number format dialog: not built yet, does nothing
+    void mnu_Fonts1Click(QObject* sender);                   // fonts dialog: not built yet, does nothing
+    void mnu_ChooseUnitCategory1Click(QObject* sender);      // category dialogs: not built yet, does nothing
+    void mnu_SortUnitLists1Click(QObject* sender);           // alphabetical lists: not built yet, does nothing
+    void mnu_ArrangeOrderofCategories1Click(QObject* sender); // category dialogs: not built yet, does nothing
+    void Calculator1Click(QObject* sender);                  // reference: not built yet, does nothing
+    void mnu_MetricPrefixes1Click(QObject* sender);          // help: not built yet, does nothing
+    void mnu_Contents1Click(QObject* sender);                 // help: not built yet, does nothing
+    void mnu_SearchforHelpOn1Click(QObject* sender);         // help: not built yet, does nothing
+    void mnu_HowtoUseHelp1Click(QObject* sender);            // help: not built yet, does nothing
+    void mnu_About1Click(QObject* sender);                   // About window: not built yet, does nothing
+
+    // The state the window holds for the whole run.
+    UnitCatalogue& catalogue() { return catalogue_; }
+    ConverterState& converterState() { return state_; }
+    NumberFormatSetting& numberFormat() { return numberFormat_; }
+    const RegionalMarks& regionalMarks() const { return marks_; }
+    const QStringList& categoryDisplayNames() const { return categoryDisplayNames_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void createControls();
+    void createMenus();
+    QAction* addCommand(QWidget* menu, const char* name, const QString& caption, const QKeySequence& shortcut,
+                        void (Tfrm_Converter::*handler)(QObject*));
+    void connectEvents();
+    bool isMenuShortcut(const QKeyEvent& event) const;
+    bool refusesTypedKey(const QKeyEvent& event);
+    void trackFocus(QObject* textBox, const QEvent& event);
+
+    UnitCatalogue catalogue_;
+    ConverterState state_;
+    NumberFormatSetting numberFormat_;
+    RegionalMarks marks_;
+    QStringList categoryDisplayNames_;
+    std::optional<std::array<QStringList, CategoryCount>> unitNameLists_;
+    bool hasFocusedTextBox_ = false;
+    QLineEdit* focusedTextBox_ = nullptr;
+
+    // Controls.
+    TabSet* TabSet1 = nullptr;
+    QStackedWidget* Notebook1 = nullptr;
+    QFrame* pan = nullptr;
+    ArrowGlyph* lab = nullptr;
+    QLabel* lab2 = nullptr;
+    UpperCaseLineEdit* txt_In = nullptr;
+    UnitListBox* lst_In = nullptr;
+    QLineEdit* txt_Out = nullptr;
+    UnitListBox* lst_Out = nullptr;
+
+    // Menu bar.
+    QMenuBar* mnu_MainMenu1 = nullptr;
+    QAction* mnu_Exit1 = nullptr;
+    QMenu* mnu_Edit1 = nullptr;
+    QAction* mnu_Cut1 = nullptr;
+    QAction* mnu_Copy1 = nullptr;
+    QAction* mnu_Paste1 = nullptr;
+    QAction* mnu_ReverseSelectedUnits1 = nullptr;
+    QAction* mnu_ClearInputTextBox1 = nullptr;
+    QAction* mnu_Reset1 = nullptr;
+    QMenu* mnu_Options1 = nullptr;
+    QAction* mnu_Result1 = nullptr;
+    QAction* mnu_Fonts1 = nullptr;
+    QAction* mnu_ChooseUnitCategory1 = nullptr;
+    QAction* mnu_SortUnitLists1 = nullptr; // checked while the unit lists are alphabetical
+    QAction* mnu_ArrangeOrderofCategories1 = nullptr;
+    QMenu* mnu_Reference1 = nullptr;
+    QAction* Calculator1 = nullptr;
+    QAction* mnu_MetricPrefixes1 = nullptr;
+    QMenu* mnu_Help1 = nullptr;
+    QAction* mnu_Contents1 = nullptr;
+    QAction* mnu_SearchforHelpOn1 = nullptr;
+    QAction* mnu_HowtoUseHelp1 = nullptr;
+    QAction* mnu_About1 = nullptr;
+};
+
+} // namespace velmar

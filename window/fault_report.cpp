@@ -1,0 +1,40 @@
+#include "fault_report.h"
+
+#include <QMessageBox>
+
+#include <utility>
+
+#include "application_title.h"
+
+namespace velmar {
+namespace {
+
+void showFaultBox(QWidget* parent, const QString& text)
+{
+    QMessageBox box(QMessageBox::Critical, QString::fromUtf8(ApplicationTitle), text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+FaultReporter& installedReporter()
+{
+    static FaultReporter reporter;
+    return reporter;
+}
+
+} // namespace
+
+void ReportFault(QWidget* parent, const QString& message)
+{
+    const QString text = message + QLatin1Char('.');
+    if (const FaultReporter& reporter = installedReporter())
+        reporter(parent, text);
+    else
+        showFaultBox(parent, text);
+}
+
+FaultReporter SetFaultReporter(FaultReporter reporter)
+{
+    return std::exchange(installedReporter(), std::move(reporter));
+}
+
+} // namespace velmar

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QChar>
+#include <QString>
+
+namespace velmar {
+
+// Whether the input box accepts a typed character while the tab with this
+// caption is selected. Control characters 1 to 31 always pass so that the
+// editing keys keep working. Under "Numbers" (exactly) digits and the letters
+// A to Z in either case pass; under every other caption digits, "+", "-",
+// ".", "E" and "e".
+bool IsAcceptedInputKey(const QString& tabCaption, QChar key);
+
+} // namespace velmar

@@ -1,0 +1,113 @@
+#include "tab_set.h"
+
+#include <QScopedValueRollback>
+#include <QTabBar>
+#include <QVBoxLayout>
+
+#include <stdexcept>
+
+#include "fault_report.h"
+
+namespace velmar {
+namespace {
+
+// Tab captions are category names, never access keys.
+QString withoutAccessKey(QString caption)
+{
+    return caption.replace(QLatin1Char('&'), QLatin1String("&&"));
+}
+
+} // namespace
+
+TabSet::TabSet(QWidget* parent)
+    : QWidget(parent)
+    , bar_(new QTabBar(this))
+{
+    bar_->setShape(QTabBar::RoundedSouth);
+    bar_->setExpanding(false);
+    bar_->setElideMode(Qt::ElideNone);
+    bar_->setUsesScrollButtons(true);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(bar_);
+    setFocusProxy(bar_);
+    // The bar changes its current tab by itself on clicks, arrow keys and the
+    // wheel; each such change is taken back at once and asked for instead.
+    connect(bar_, &QTabBar::currentChanged, this, &TabSet::onBarCurrentChanged);
+}
+
+void TabSet::setChangeHandler(ChangeHandler handler)
+{
+    changeHandler_ = std::move(handler);
+}
+
+void TabSet::setTabs(const QStringList& captions)
+{
+    captions_ = captions;
+    {
+        QScopedValueRollback<bool> updating(updatingBar_, true);
+        while (bar_->count() > 0)
+            bar_->removeTab(0);
+        for (const QString& caption : captions_)
+            bar_->addTab(withoutAccessKey(caption));
+        barShownIndex_ = bar_->currentIndex();
+    }
+    tabIndex_ = -1;
+    if (!captions_.isEmpty())
+        requestChange(0);
+}
+
+void TabSet::setTabText(int position, const QString& caption)
+{
+    captions_[position] = caption;
+    bar_->setTabText(position, withoutAccessKey(caption));
+}
+
+QString TabSet::tabText(int position) const
+{
+    return captions_.value(position);
+}
+
+void TabSet::setTabIndex(int position)
+{
+    if (position < -1 || position >= count())
+        throw std::out_of_range("Tab index out of bounds");
+    if (position != tabIndex_)
+        requestChange(position);
+}
+
+QString TabSet::selectedCaption() const
+{
+    return tabText(tabIndex_);
+}
+
+void TabSet::requestChange(int position)
+{
+    bool allowChange = true;
+    if (changeHandler_)
+        changeHandler_(position, allowChange);
+    if (!allowChange)
+        return;
+    tabIndex_ = position;
+    showSelection();
+}
+
+void TabSet::onBarCurrentChanged(int barIndex)
+{
+    if (updatingBar_)
+        return;
+    showSelection();
+    if (barIndex >= 0)
+        runReportingFaults(this, [&] { requestChange(barIndex); });
+}
+
+// The bar cannot show "no tab": without a selection it keeps the tab it showed.
+void TabSet::showSelection()
+{
+    if (tabIndex_ >= 0)
+        barShownIndex_ = tabIndex_;
+    QScopedValueRollback<bool> updating(updatingBar_, true);
+    bar_->setCurrentIndex(barShownIndex_);
+}
+
+} // namespace velmar

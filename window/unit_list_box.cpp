@@ -1,0 +1,75 @@
+#include "unit_list_box.h"
+
+#include <QEvent>
+#include <QScopedValueRollback>
+
+#include <algorithm>
+
+namespace velmar {
+namespace {
+
+// Rows are 16 pixels high at the design font and grow with larger fonts.
+constexpr int DesignItemHeight = 16;
+
+} // namespace
+
+UnitListBox::UnitListBox(QWidget* parent)
+    : QListWidget(parent)
+{
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setUniformItemSizes(true);
+    connect(this, &QListWidget::itemSelectionChanged, this, [this] {
+        if (!changingByProgram_)
+            emit selectionChangedByUser();
+    });
+}
+
+void UnitListBox::setItems(const QStringList& names)
+{
+    QScopedValueRollback<bool> byProgram(changingByProgram_, true);
+    clear();
+    addItems(names);
+    fitItemHeights();
+}
+
+QStringList UnitListBox::items() const
+{
+    QStringList names;
+    names.reserve(count());
+    for (int row = 0; row < count(); ++row)
+        names.append(item(row)->text());
+    return names;
+}
+
+int UnitListBox::selectedPosition() const
+{
+    const QModelIndexList selected = selectionModel()->selectedIndexes();
+    return selected.isEmpty() ? -1 : selected.first().row();
+}
+
+void UnitListBox::setSelectedPosition(int position)
+{
+    QScopedValueRollback<bool> byProgram(changingByProgram_, true);
+    if (position >= 0 && position < count()) {
+        setCurrentRow(position, QItemSelectionModel::ClearAndSelect);
+    } else {
+        clearSelection();
+        setCurrentIndex(QModelIndex());
+    }
+}
+
+void UnitListBox::changeEvent(QEvent* event)
+{
+    QListWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        fitItemHeights();
+}
+
+void UnitListBox::fitItemHeights()
+{
+    const int height = std::max(DesignItemHeight, fontMetrics().height());
+    for (int row = 0; row < count(); ++row)
+        item(row)->setSizeHint(QSize(0, height));
+}
+
+} // namespace velmar

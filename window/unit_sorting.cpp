@@ -1,0 +1,7 @@
+#include "converter_window.h"
+
+namespace velmar {
+
+void Tfrm_Converter::mnu_SortUnitLists1Click(QObject*) {}
+
+} // namespace velmar

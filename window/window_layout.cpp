@@ -1,0 +1,53 @@
+#include <QFrame>
+#include <QLabel>
+
+#include <algorithm>
+
+#include "arrow_glyph.h"
+#include "converter_layout.h"
+#include "converter_window.h"
+#include "tab_set.h"
+#include "unit_list_box.h"
+#include "upper_case_line_edit.h"
+
+namespace velmar {
+namespace {
+
+ControlBounds boundsOf(const QWidget* control)
+{
+    const QRect geometry = control->geometry();
+    return {geometry.x(), geometry.y(), geometry.width(), geometry.height()};
+}
+
+// A computed size below zero shows the control as zero wide or high.
+void place(QWidget* control, const ControlBounds& bounds)
+{
+    control->setGeometry(bounds.Left, bounds.Top, std::max(0, bounds.Width), std::max(0, bounds.Height));
+}
+
+} // namespace
+
+void Tfrm_Converter::On_Resize(QObject*)
+{
+    const ConverterLayout current{boundsOf(txt_In), boundsOf(txt_Out), boundsOf(lab),
+                                  boundsOf(lst_In), boundsOf(lst_Out), boundsOf(lab2)};
+    const ConverterLayout layout = LayOutConverter(pan->width(), pan->height(), current);
+    place(txt_In, layout.InputBox);
+    place(txt_Out, layout.ResultBox);
+    place(lab, layout.Arrow);
+    place(lst_In, layout.SourceList);
+    place(lst_Out, layout.TargetList);
+    place(lab2, layout.Fraction);
+}
+
+void Tfrm_Converter::RelayoutConverter()
+{
+    On_Resize(pan);
+}
+
+void Tfrm_Converter::FitTabStripHeight()
+{
+    TabSet1->setFixedHeight(TabStripHeight(FontCharacterHeight(TabSet1->font(), TabSet1->logicalDpiY())));
+}
+
+} // namespace velmar
