@@ -13,72 +13,44 @@ namespace velmar {
 namespace {
 
 constexpr int Length = 0;
-constexpr int Area = 1;
 
 class LinearConversion : public testing::Test {
 protected:
-    // The list position of a unit: its table position less one.
-    int PositionOf(int category, std::string_view name) const
+    // The list position of a Length unit: its table position less one.
+    int PositionOf(std::string_view name) const
     {
-        for (int position = 1; position <= catalogue.tableSize(category); ++position)
-            if (catalogue.unit(category, position).Name == name)
+        for (int position = 1; position <= catalogue.tableSize(Length); ++position)
+            if (catalogue.unit(Length, position).Name == name)
                 return position - 1;
         ADD_FAILURE() << "no unit " << name;
         return -1;
     }
 
-    Extended FactorOf(std::string_view name) const
+    Extended FactorOf(std::string_view name) const { return catalogue.unit(Length, PositionOf(name) + 1).Factor; }
+
+    std::string Convert(std::string_view input, int source, int target) const
     {
-        return catalogue.unit(Length, PositionOf(Length, name) + 1).Factor;
+        return ConvertInCategory(catalogue, Length, input, source, target, {}, {});
     }
 
-    std::string Convert(std::string_view input, std::string_view source, std::string_view target,
-                        int category = Length) const
+    std::string Convert(std::string_view input, std::string_view source, std::string_view target) const
     {
-        return ConvertInCategory(catalogue, category, input, PositionOf(category, source),
-                                 PositionOf(category, target), {}, {});
+        return Convert(input, PositionOf(source), PositionOf(target));
     }
 
     UnitCatalogue catalogue;
 };
 
-TEST_F(LinearConversion, DividesThenMultipliesWithoutShortcut)
+TEST_F(LinearConversion, DividesThenMultipliesEachStepRounded)
 {
-    struct Case {
-        const char* Source;
-        const char* Target;
-        Extended Result;
+    const auto convert = [&](Extended value, const char* source, const char* target) {
+        return ConvertByFactors(value, FactorOf(source), FactorOf(target));
     };
-    const Case cases[] = {
-        {"kilometer", "meter", 1000 + std::ldexp(Extended{1}, -54)}, // the factor 0.001 is not exact
-        {"mile", "mile", 1 - std::ldexp(Extended{1}, -64)},
-        {"kilometer", "kilometer", 1},
-        {"meter", "meter", 1},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(ConvertByFactors(1, FactorOf(c.Source), FactorOf(c.Target)), c.Result)
-            << c.Source << " to " << c.Target;
-}
-
-TEST_F(LinearConversion, NearlyWholeResultsAreWrittenWhole)
-{
-    EXPECT_NE(ConvertByFactors(5, FactorOf("foot"), FactorOf("inch")), 60);
-    EXPECT_NE(ConvertByFactors(12, FactorOf("inch"), FactorOf("foot")), 1);
-
-    struct Case {
-        const char* Input;
-        const char* Source;
-        const char* Target;
-        const char* Text;
-    };
-    const Case cases[] = {
-        {"5", "foot", "inch", "60"},
-        {"12", "inch", "foot", "1"},
-        {"1", "kilometer", "meter", "1000"},
-        {"1", "mile", "mile", "1"},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(Convert(c.Input, c.Source, c.Target), c.Text) << c.Input << " " << c.Source;
+    EXPECT_EQ(convert(1, "kilometer", "meter"), 1000 + std::ldexp(Extended{1}, -54)); // 0.001 is not exact
+    EXPECT_EQ(convert(1, "mile", "mile"), 1 - std::ldexp(Extended{1}, -64)); // no shortcut for equal units
+    EXPECT_EQ(convert(1, "kilometer", "kilometer"), 1);
+    EXPECT_NE(convert(5, "foot", "inch"), 60);
+    EXPECT_NE(convert(12, "inch", "foot"), 1);
 }
 
 TEST_F(LinearConversion, ResultTexts)
@@ -90,6 +62,10 @@ TEST_F(LinearConversion, ResultTexts)
         const char* Text;
     };
     const Case cases[] = {
+        {"5", "foot", "inch", "60"},
+        {"12", "inch", "foot", "1"},
+        {"1", "kilometer", "meter", "1000"},
+        {"1", "mile", "mile", "1"},
         {"12X", "meter", "meter", "invalid number [3]"},
         {"2.", "meter", "millimeter", "2000"},
         {"-.", "meter", "millimeter", "0"},
@@ -119,26 +95,18 @@ TEST_F(LinearConversion, AnOverflowWhileReadingEscapes)
 
 TEST_F(LinearConversion, NothingToConvertGivesAnEmptyResult)
 {
-    const int meter = PositionOf(Length, "meter");
+    const int meter = PositionOf("meter");
     const int outOfRange = catalogue.tableSize(Length);
-    const auto convert = [&](std::string_view input, int source, int target) {
-        return ConvertInCategory(catalogue, Length, input, source, target, {}, {});
-    };
-    EXPECT_EQ(convert("", meter, meter), "");
-    EXPECT_EQ(convert("5", -1, meter), "");
-    EXPECT_EQ(convert("5", meter, -1), "");
-    EXPECT_EQ(convert("5", outOfRange, meter), "");
-    EXPECT_EQ(convert("5", meter, outOfRange), "");
-    // an empty input or a missing unit wins over an unreadable one
-    EXPECT_EQ(convert("x", -1, meter), "");
-    EXPECT_EQ(Linear_Change("5", std::nullopt, 1, {}, {}), "");
+    EXPECT_EQ(Convert("", meter, meter), "");
+    EXPECT_EQ(Convert("5", -1, meter), "");
+    EXPECT_EQ(Convert("5", meter, -1), "");
+    EXPECT_EQ(Convert("5", outOfRange, meter), "");
+    EXPECT_EQ(Convert("x", meter, outOfRange), ""); // a missing unit wins over an unreadable input
 }
 
-TEST_F(LinearConversion, OtherLinearCategoriesAndTheSetting)
+TEST(LinearChange, WritesInTheGivenFormAndMarks)
 {
-    EXPECT_EQ(Convert("1", "kilometer²", "meter²", Area), "1000000");
-    const NumberFormatSetting grouped = MakeNumberFormatSetting(4, 2);
-    EXPECT_EQ(Linear_Change("1234.5", 1, 1, grouped, {",", "."}), "1.234,50");
+    EXPECT_EQ(Linear_Change("1234.5", 1, 1, MakeNumberFormatSetting(4, 2), {",", "."}), "1.234,50");
 }
 
 } // namespace

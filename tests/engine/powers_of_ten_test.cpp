@@ -57,16 +57,5 @@ TEST(DecimalExponent, AtTheEndsOfTheNormalRange)
     EXPECT_EQ(DecimalExponent(std::numeric_limits<Extended>::min()), -4931);
 }
 
-TEST(DecimalExponent, ForOrdinaryValues)
-{
-    struct Case {
-        Extended Value;
-        int Exponent;
-    };
-    for (const Case& c : {Case{1, 1}, Case{9.999L, 1}, Case{10, 2}, Case{0.1L, 0}, Case{0.099L, -1},
-                          Case{1234.5L, 4}, Case{1e20L, 21}, Case{0.000012345L, -4}})
-        EXPECT_EQ(DecimalExponent(c.Value), c.Exponent) << static_cast<double>(c.Value);
-}
-
 } // namespace
 } // namespace velmar
