@@ -2,12 +2,12 @@
 
 #include <QAbstractButton>
 #include <QFontDialog>
-#include <QLabel>
 #include <QMessageBox>
 #include <QTest>
 #include <gtest/gtest.h>
 
 #include "modal_watcher.h"
+#include "qt_printing.h"
 
 using namespace velmar;
 using velmar::test_support::ClickButton;
@@ -17,8 +17,7 @@ namespace {
 
 FontChoice MakeFont(const QString& face, int points, bool bold, bool italic, QColor colour = Qt::black)
 {
-    QFont font(face, points, bold ? QFont::Bold : QFont::Normal, italic);
-    return {font, colour};
+    return {QFont(face, points, bold ? QFont::Bold : QFont::Normal, italic), colour};
 }
 
 // What the converter keeps of a font, readable in failure messages.
@@ -44,49 +43,14 @@ std::string Describe(const ConverterFonts& fonts)
 const ConverterFonts Current{MakeFont("Courier", 12, false, false, Qt::blue), MakeFont("Times", 8, true, true)};
 
 // Stands in for the common font dialog: answers with a fixed choice and
-// remembers what it was started with.
-struct FakePicker {
-    std::optional<FontChoice> answer;
-    std::vector<FontChoice> startedWith;
-
-    FontPicker Picker()
-    {
-        return [this](const FontChoice& initial, QWidget*) {
-            startedWith.push_back(initial);
-            return answer;
-        };
-    }
-};
-
-struct SeenBox {
-    QString Title;
-    QString Text;
-    QMessageBox::Icon Icon = QMessageBox::NoIcon;
-};
-
-// Reads and closes every message box that opens.
-struct WarningReader {
-    std::vector<SeenBox> boxes;
-    ModalWatcher watcher{[this](QWidget& modal) {
-        auto* box = qobject_cast<QMessageBox*>(&modal);
-        ASSERT_NE(box, nullptr) << modal.metaObject()->className();
-        EXPECT_EQ(box->standardButtons(), QMessageBox::Ok);
-        boxes.push_back({box->windowTitle(), box->text(), box->icon()});
-        QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
-    }};
-};
-
-FontChoice Sample(const Tfrm_Fonts& dialog, const char* label)
+// remembers what it was started from.
+FontPicker FakePicker(std::optional<FontChoice> answer, std::vector<FontChoice>* startedFrom = nullptr)
 {
-    return FontShownBy(*dialog.findChild<QLabel*>(QString::fromLatin1(label)));
-}
-
-TEST(FontsDialog, SamplesStartAsTheCurrentFonts)
-{
-    Tfrm_Fonts dialog(nullptr, Current, FakePicker().Picker());
-    EXPECT_EQ(Describe(Sample(dialog, "Label1")), Describe(Current.Text));
-    EXPECT_EQ(Describe(Sample(dialog, "Label2")), Describe(Current.Tab));
-    EXPECT_EQ(Describe(dialog.ChosenFonts()), Describe(Current));
+    return [answer, startedFrom](const FontChoice& initial, QWidget*) {
+        if (startedFrom != nullptr)
+            startedFrom->push_back(initial);
+        return answer;
+    };
 }
 
 TEST(FontsDialog, PickedFontsLoseUnderlineAndStrikeoutWithAWarning)
@@ -95,53 +59,48 @@ TEST(FontsDialog, PickedFontsLoseUnderlineAndStrikeoutWithAWarning)
         const char* Name;
         bool Underline;
         bool StrikeOut;
+        bool Cancelled;
     };
-    const Case cases[] = {{"plain", false, false}, {"underline", true, false}, {"strikeout", false, true},
-                          {"both", true, true}};
-    for (const char* button : {"btn_Font1", "btn_Font2"}) {
+    const Case cases[] = {{"plain", false, false, false},
+                          {"underline", true, false, false},
+                          {"strikeout", false, true, false},
+                          {"both", true, true, false},
+                          {"picker cancelled", true, true, true}};
+    for (const bool textFont : {true, false}) {
         for (const Case& c : cases) {
-            SCOPED_TRACE(::testing::Message() << button << ", " << c.Name);
-            FakePicker fake;
-            fake.answer = MakeFont("Courier", 14, false, true, Qt::darkRed);
-            fake.answer->Font.setUnderline(c.Underline);
-            fake.answer->Font.setStrikeOut(c.StrikeOut);
-            Tfrm_Fonts dialog(nullptr, Current, fake.Picker());
+            SCOPED_TRACE(::testing::Message() << (textFont ? "text font, " : "tab font, ") << c.Name);
+            FontChoice answer = MakeFont("Courier", 14, false, true, Qt::darkRed);
+            answer.Font.setUnderline(c.Underline);
+            answer.Font.setStrikeOut(c.StrikeOut);
+            std::vector<FontChoice> startedFrom;
+            Tfrm_Fonts dialog(nullptr, Current,
+                              FakePicker(c.Cancelled ? std::nullopt : std::optional(answer), &startedFrom));
             dialog.show();
-            WarningReader reader;
-            ClickButton(dialog, button);
 
+            std::vector<QString> warnings;
+            ModalWatcher watcher([&warnings](QWidget& modal) {
+                auto* box = qobject_cast<QMessageBox*>(&modal);
+                ASSERT_NE(box, nullptr) << modal.metaObject()->className();
+                EXPECT_EQ(box->icon(), QMessageBox::Warning);
+                EXPECT_EQ(box->standardButtons(), QMessageBox::Ok);
+                warnings.push_back(box->windowTitle() + ": " + box->text());
+                QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+            });
+            ClickButton(dialog, textFont ? "btn_Font1" : "btn_Font2");
+
+            const FontChoice& edited = textFont ? Current.Text : Current.Tab;
+            ASSERT_EQ(startedFrom.size(), 1u);
+            EXPECT_EQ(Describe(startedFrom[0]), Describe(edited));
+            const FontChoice expected = c.Cancelled ? edited : MakeFont("Courier", 14, false, true, Qt::darkRed);
             const ConverterFonts chosen = dialog.ChosenFonts();
-            const bool textFont = button == std::string_view("btn_Font1");
-            EXPECT_EQ(Describe(textFont ? chosen.Text : chosen.Tab),
-                      Describe(MakeFont("Courier", 14, false, true, Qt::darkRed)));
-            EXPECT_EQ(Describe(textFont ? chosen.Tab : chosen.Text), Describe(textFont ? Current.Tab : Current.Text));
-            const bool warned = c.Underline || c.StrikeOut;
-            ASSERT_EQ(reader.boxes.size(), warned ? 1u : 0u);
-            if (warned) {
-                EXPECT_EQ(reader.boxes[0].Title, "Warning");
-                EXPECT_EQ(reader.boxes[0].Text, "Strikeout and underline attributes are not allowed.");
-                EXPECT_EQ(reader.boxes[0].Icon, QMessageBox::Warning);
-            }
+            EXPECT_EQ(Describe(chosen), Describe(textFont ? ConverterFonts{expected, Current.Tab}
+                                                          : ConverterFonts{Current.Text, expected}));
+            std::vector<QString> expectedWarnings;
+            if (!c.Cancelled && (c.Underline || c.StrikeOut))
+                expectedWarnings.push_back("Warning: Strikeout and underline attributes are not allowed.");
+            EXPECT_EQ(warnings, expectedWarnings);
         }
     }
-}
-
-TEST(FontsDialog, PickerStartsFromTheWorkingCopyAndCancellingKeepsIt)
-{
-    FakePicker fake;
-    Tfrm_Fonts dialog(nullptr, Current, fake.Picker());
-    dialog.show();
-    ClickButton(dialog, "btn_Font2");
-    ASSERT_EQ(fake.startedWith.size(), 1u);
-    EXPECT_EQ(Describe(fake.startedWith[0]), Describe(Current.Tab));
-    EXPECT_EQ(Describe(dialog.ChosenFonts()), Describe(Current));
-
-    fake.answer = MakeFont("Courier", 9, true, false);
-    ClickButton(dialog, "btn_Font2");
-    fake.answer.reset();
-    ClickButton(dialog, "btn_Font2");
-    EXPECT_EQ(Describe(fake.startedWith.back()), Describe(MakeFont("Courier", 9, true, false)));
-    EXPECT_EQ(Describe(dialog.ChosenFonts().Tab), Describe(MakeFont("Courier", 9, true, false)));
 }
 
 TEST(FontsDialog, ReturnsBothFontsOnlyWhenConfirmed)
@@ -154,19 +113,19 @@ TEST(FontsDialog, ReturnsBothFontsOnlyWhenConfirmed)
         std::optional<ConverterFonts> Result;
     };
     const Case cases[] = {
-        {"Reset then OK",
+        {"Reset, OK",
          [](QWidget& dialog) {
              ClickButton(dialog, "btn_Reset");
              ClickButton(dialog, "btn_OK");
          },
          defaults},
-        {"Reset then Cancel",
+        {"Reset, Cancel",
          [](QWidget& dialog) {
              ClickButton(dialog, "btn_Reset");
              ClickButton(dialog, "btn_Cancel");
          },
          std::nullopt},
-        {"coloured text font then OK",
+        {"coloured text font, OK",
          [](QWidget& dialog) {
              ClickButton(dialog, "btn_Font1");
              ClickButton(dialog, "btn_OK");
@@ -175,10 +134,8 @@ TEST(FontsDialog, ReturnsBothFontsOnlyWhenConfirmed)
         {"OK unchanged", [](QWidget& dialog) { ClickButton(dialog, "btn_OK"); }, Current},
     };
     for (const Case& c : cases) {
-        FakePicker fake;
-        fake.answer = coloured;
         ModalWatcher watcher(c.Answer);
-        const std::optional<ConverterFonts> result = RunFontsDialog(nullptr, Current, fake.Picker());
+        const std::optional<ConverterFonts> result = RunFontsDialog(nullptr, Current, FakePicker(coloured));
         ASSERT_EQ(result.has_value(), c.Result.has_value()) << c.Name;
         if (result) {
             EXPECT_EQ(Describe(*result), Describe(*c.Result)) << c.Name;
@@ -204,39 +161,22 @@ TEST(FontsDialog, CommonFontDialogPassesTheColourThrough)
     }
 }
 
-TEST(FontChoice, KeepsFaceWholePointsBoldAndItalicOnly)
+TEST(FontChoice, KeepsWholePointsAndPlainBoldOrRegular)
 {
-    struct Case {
-        const char* Name;
-        std::function<void(QFont&)> Change;
-        std::function<bool(const QFont&)> Holds;
+    const std::pair<std::function<void(QFont&)>, std::string> cases[] = {
+        {[](QFont& f) { f.setPointSizeF(10.6); }, "Courier 11pt #000000"},
+        {[](QFont& f) { f.setPointSizeF(0.3); }, "Courier 1pt #000000"},
+        {[](QFont& f) { f.setWeight(QFont::DemiBold); }, "Courier 10pt bold #000000"},
+        {[](QFont& f) { f.setWeight(QFont::Light); }, "Courier 10pt #000000"},
     };
-    const Case cases[] = {
-        {"fractional points round", [](QFont& f) { f.setPointSizeF(10.6); },
-         [](const QFont& f) { return f.pointSize() == 11; }},
-        {"tiny sizes stay visible", [](QFont& f) { f.setPointSizeF(0.3); },
-         [](const QFont& f) { return f.pointSize() == 1; }},
-        {"pixel sizes stay pixels", [](QFont& f) { f.setPixelSize(13); },
-         [](const QFont& f) { return f.pixelSize() == 13; }},
-        {"semi-bold counts as bold", [](QFont& f) { f.setWeight(QFont::DemiBold); },
-         [](const QFont& f) { return f.weight() == QFont::Bold; }},
-        {"light counts as regular", [](QFont& f) { f.setWeight(QFont::Light); },
-         [](const QFont& f) { return f.weight() == QFont::Normal; }},
-        {"italic kept", [](QFont& f) { f.setItalic(true); }, [](const QFont& f) { return f.italic(); }},
-        {"underline dropped", [](QFont& f) { f.setUnderline(true); },
-         [](const QFont& f) { return !f.underline(); }},
-        {"strikeout dropped", [](QFont& f) { f.setStrikeOut(true); },
-         [](const QFont& f) { return !f.strikeOut(); }},
-        {"stretch dropped", [](QFont& f) { f.setStretch(QFont::Condensed); },
-         [](const QFont& f) { return f.stretch() == QFont::AnyStretch; }},
-    };
-    for (const Case& c : cases) {
+    for (const auto& [change, kept] : cases) {
         QFont chosen(QStringLiteral("Courier"), 10);
-        c.Change(chosen);
-        const QFont kept = KeptFont(chosen);
-        EXPECT_TRUE(c.Holds(kept)) << c.Name;
-        EXPECT_EQ(kept.family(), "Courier") << c.Name;
+        change(chosen);
+        EXPECT_EQ(Describe(FontChoice{KeptFont(chosen), Qt::black}), kept);
     }
+    QFont pixels(QStringLiteral("Courier"));
+    pixels.setPixelSize(13);
+    EXPECT_EQ(KeptFont(pixels).pixelSize(), 13);
 }
 
 } // namespace

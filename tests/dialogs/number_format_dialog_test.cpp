@@ -15,29 +15,27 @@ using velmar::test_support::ModalWatcher;
 
 namespace {
 
-// An open dialog driven as the user drives it.
-struct OpenNumberFormatDialog {
-    explicit OpenNumberFormatDialog(const NumberFormatSetting& current, const RegionalMarks& marks = {})
-        : dialog(nullptr, current, marks)
-    {
-        dialog.show();
-    }
+QString SampleOf(QWidget& dialog)
+{
+    return dialog.findChild<QLabel*>(QStringLiteral("Label1"))->text();
+}
 
-    QString Sample() const { return dialog.findChild<QLabel*>(QStringLiteral("Label1"))->text(); }
-    QSpinBox& DigitBox() const { return *dialog.findChild<QSpinBox*>(QStringLiteral("SpinEdit1")); }
-    QRadioButton& Choice(int viewType) const
-    {
-        return *dialog.findChild<QRadioButton*>(QStringLiteral("RadioButton%1").arg(viewType));
-    }
-    // Clicks the round mark: a radio button takes clicks on its mark and caption only.
-    void Choose(int viewType)
-    {
-        QRadioButton& choice = Choice(viewType);
-        QTest::mouseClick(&choice, Qt::LeftButton, {}, QPoint(6, choice.height() / 2));
-    }
+QSpinBox& DigitBoxOf(QWidget& dialog)
+{
+    return *dialog.findChild<QSpinBox*>(QStringLiteral("SpinEdit1"));
+}
 
-    Tfrm_NumberFormat dialog;
-};
+QRadioButton& ChoiceOf(QWidget& dialog, int viewType)
+{
+    return *dialog.findChild<QRadioButton*>(QStringLiteral("RadioButton%1").arg(viewType));
+}
+
+// Clicks the round mark: a radio button takes clicks on its mark and caption only.
+void Choose(QWidget& dialog, int viewType)
+{
+    QRadioButton& choice = ChoiceOf(dialog, viewType);
+    QTest::mouseClick(&choice, Qt::LeftButton, {}, QPoint(6, choice.height() / 2));
+}
 
 TEST(NumberFormatDialog, SampleFollowsEveryFormAndDigitCount)
 {
@@ -57,21 +55,17 @@ TEST(NumberFormatDialog, SampleFollowsEveryFormAndDigitCount)
           "1,234,567.890123", "1,234,567.8901235", "1,234,567.89012346", "1,234,567.890123456"}},
     };
     for (const FormSamples& form : table) {
-        OpenNumberFormatDialog open(MakeNumberFormatSetting(1, 0));
-        open.Choose(form.ViewType);
-        for (int digits = 0; digits <= 9; ++digits) {
-            EXPECT_EQ(open.DigitBox().value(), digits);
-            EXPECT_EQ(open.Sample(), form.Samples[digits]) << "form " << form.ViewType << ", digits " << digits;
-            QTest::keyClick(&open.DigitBox(), Qt::Key_Up);
+        Tfrm_NumberFormat dialog(nullptr, MakeNumberFormatSetting(1, 0), RegionalMarks{});
+        dialog.show();
+        Choose(dialog, form.ViewType);
+        QSpinBox& digits = DigitBoxOf(dialog);
+        QTest::keyClicks(&digits, "7"); // typing is refused; only the arrows move it
+        for (int expected = 0; expected <= 9; ++expected) {
+            EXPECT_EQ(digits.value(), expected);
+            EXPECT_EQ(SampleOf(dialog), form.Samples[expected]) << "form " << form.ViewType << ", digits " << expected;
+            QTest::keyClick(&digits, Qt::Key_Up);
         }
-    }
-}
-
-TEST(NumberFormatDialog, AutoFormatSampleIgnoresTheDigitCount)
-{
-    for (int precision = 0; precision <= 9; ++precision) {
-        OpenNumberFormatDialog open(MakeNumberFormatSetting(1, precision));
-        EXPECT_EQ(open.Sample(), "1234567.89") << precision;
+        EXPECT_EQ(digits.value(), 9);
     }
 }
 
@@ -80,108 +74,79 @@ TEST(NumberFormatDialog, OpensOnTheStoredFormAndDigits)
     struct Case {
         int ViewType;
         int Precision;
-        int ShownChoice;
         int ShownDigits;
-        bool DigitBoxEnabled;
         const char* Sample;
     };
     const Case cases[] = {
-        {1, 4, 1, 4, false, "1234567.89"},
-        {2, 3, 2, 3, true, "1.23E+006"},
-        {3, 4, 3, 4, true, "1234567.8901"},
-        {4, 0, 4, 0, true, "1,234,568"},
-        {3, 15, 3, 9, true, "1234567.890123456"},
-        {2, -1, 2, 0, true, "1.2E+006"},
+        {1, 4, 4, "1234567.89"},         {1, 9, 9, "1234567.89"}, {2, 3, 3, "1.23E+006"},
+        {3, 4, 4, "1234567.8901"},       {4, 0, 0, "1,234,568"},  {2, -1, 0, "1.2E+006"},
+        {3, 15, 9, "1234567.890123456"},
     };
     for (const Case& c : cases) {
-        OpenNumberFormatDialog open(MakeNumberFormatSetting(c.ViewType, c.Precision));
-        SCOPED_TRACE(testing::Message() << "ViewType " << c.ViewType << ", Precision " << c.Precision);
+        Tfrm_NumberFormat dialog(nullptr, MakeNumberFormatSetting(c.ViewType, c.Precision), RegionalMarks{});
+        SCOPED_TRACE(::testing::Message() << "ViewType " << c.ViewType << ", Precision " << c.Precision);
         for (int viewType = 1; viewType <= 4; ++viewType)
-            EXPECT_EQ(open.Choice(viewType).isChecked(), viewType == c.ShownChoice) << viewType;
-        EXPECT_EQ(open.DigitBox().value(), c.ShownDigits);
-        EXPECT_EQ(open.DigitBox().isEnabled(), c.DigitBoxEnabled);
-        EXPECT_EQ(open.Sample(), c.Sample);
+            EXPECT_EQ(ChoiceOf(dialog, viewType).isChecked(), viewType == c.ViewType) << viewType;
+        EXPECT_EQ(DigitBoxOf(dialog).value(), c.ShownDigits);
+        EXPECT_EQ(DigitBoxOf(dialog).isEnabled(), c.ViewType != 1);
+        EXPECT_EQ(SampleOf(dialog), c.Sample);
     }
 }
 
-TEST(NumberFormatDialog, ChoosingAFormUpdatesSampleAndDigitBox)
+TEST(NumberFormatDialog, ChoosingAFormRefreshesSampleAndDigitBox)
 {
-    OpenNumberFormatDialog open(MakeNumberFormatSetting(3, 4));
-    open.Choose(4);
-    EXPECT_EQ(open.Sample(), "1,234,567.8901");
-    EXPECT_TRUE(open.DigitBox().isEnabled());
-
-    open.Choose(1);
-    EXPECT_EQ(open.Sample(), "1234567.89");
-    EXPECT_FALSE(open.DigitBox().isEnabled());
-    const QPalette& colours = open.DigitBox().palette();
-    EXPECT_EQ(colours.color(QPalette::Disabled, QPalette::Base), colours.color(QPalette::Active, QPalette::Button));
-}
-
-TEST(NumberFormatDialog, DigitBoxMovesOnlyByItsArrowsWithinZeroToNine)
-{
-    OpenNumberFormatDialog open(MakeNumberFormatSetting(3, 8));
-    QSpinBox& digits = open.DigitBox();
-    QTest::keyClicks(&digits, "3");
-    EXPECT_EQ(digits.value(), 8);
-    QTest::keyClick(&digits, Qt::Key_Up);
-    QTest::keyClick(&digits, Qt::Key_Up);
-    EXPECT_EQ(digits.value(), 9);
-    EXPECT_EQ(open.Sample(), "1234567.890123456");
-    digits.setValue(0);
-    QTest::keyClick(&digits, Qt::Key_Down);
-    EXPECT_EQ(digits.value(), 0);
+    Tfrm_NumberFormat dialog(nullptr, MakeNumberFormatSetting(3, 4), RegionalMarks{});
+    dialog.show();
+    Choose(dialog, 4);
+    EXPECT_EQ(SampleOf(dialog), "1,234,567.8901");
+    Choose(dialog, 1);
+    EXPECT_EQ(SampleOf(dialog), "1234567.89");
+    const QSpinBox& digits = DigitBoxOf(dialog);
+    EXPECT_FALSE(digits.isEnabled());
+    EXPECT_EQ(digits.palette().color(QPalette::Disabled, QPalette::Base),
+              digits.palette().color(QPalette::Active, QPalette::Button));
 }
 
 TEST(NumberFormatDialog, SamplesUseTheRegionalMarks)
 {
-    const RegionalMarks continental{",", "."};
-    OpenNumberFormatDialog open(MakeNumberFormatSetting(1, 2), continental);
-    EXPECT_EQ(open.Sample(), "1234567,89");
-    open.Choose(4);
-    EXPECT_EQ(open.Sample(), "1.234.567,89");
+    Tfrm_NumberFormat dialog(nullptr, MakeNumberFormatSetting(1, 2), RegionalMarks{",", "."});
+    dialog.show();
+    EXPECT_EQ(SampleOf(dialog), "1234567,89");
+    Choose(dialog, 4);
+    EXPECT_EQ(SampleOf(dialog), "1.234.567,89");
 }
 
 TEST(NumberFormatDialog, OnlyConfirmingReturnsTheNewSetting)
 {
     struct Case {
         const char* Name;
-        std::function<void(QWidget&)> Close;
-        bool Confirmed;
+        std::function<void(QWidget&)> Answer;
+        std::optional<NumberFormatSetting> Result;
     };
     const Case cases[] = {
-        {"OK", [](QWidget& dialog) { ClickButton(dialog, "btn_OK"); }, true},
-        {"Enter", [](QWidget& dialog) { QTest::keyClick(&dialog, Qt::Key_Return); }, true},
-        {"Cancel", [](QWidget& dialog) { ClickButton(dialog, "btn_Cancel"); }, false},
-        {"Escape", [](QWidget& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); }, false},
+        {"OK", [](QWidget& dialog) { ClickButton(dialog, "btn_OK"); }, NumberFormatSetting{3, 9, "%.*f"}},
+        {"Enter", [](QWidget& dialog) { QTest::keyClick(&dialog, Qt::Key_Return); }, NumberFormatSetting{3, 9, "%.*f"}},
+        {"AutoFormat, then OK keeps the digits",
+         [](QWidget& dialog) {
+             Choose(dialog, 1);
+             ClickButton(dialog, "btn_OK");
+         },
+         NumberFormatSetting{1, 9, "%.10g"}},
+        {"Cancel", [](QWidget& dialog) { ClickButton(dialog, "btn_Cancel"); }, std::nullopt},
+        {"Escape", [](QWidget& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); }, std::nullopt},
     };
     for (const Case& c : cases) {
-        ModalWatcher watcher(c.Close);
+        ModalWatcher watcher(c.Answer);
         const std::optional<NumberFormatSetting> result
             = RunNumberFormatDialog(nullptr, MakeNumberFormatSetting(3, 15), RegionalMarks{});
         EXPECT_EQ(watcher.answered(), 1) << c.Name;
-        ASSERT_EQ(result.has_value(), c.Confirmed) << c.Name;
-        if (c.Confirmed) {
-            EXPECT_EQ(result->ViewType, 3) << c.Name;
-            EXPECT_EQ(result->Precision, 9) << c.Name;
-            EXPECT_EQ(result->FormatPattern, "%.*f") << c.Name;
+        ASSERT_EQ(result.has_value(), c.Result.has_value()) << c.Name;
+        if (result) {
+            EXPECT_EQ(result->ViewType, c.Result->ViewType) << c.Name;
+            EXPECT_EQ(result->Precision, c.Result->Precision) << c.Name;
+            EXPECT_EQ(result->FormatPattern, c.Result->FormatPattern) << c.Name;
         }
     }
-}
-
-TEST(NumberFormatDialog, AutoFormatStillStoresTheDigitCount)
-{
-    ModalWatcher watcher([](QWidget& dialog) {
-        QTest::mouseClick(dialog.findChild<QRadioButton*>(QStringLiteral("RadioButton1")), Qt::LeftButton, {},
-                          QPoint(6, 8));
-        ClickButton(dialog, "btn_OK");
-    });
-    const std::optional<NumberFormatSetting> result
-        = RunNumberFormatDialog(nullptr, MakeNumberFormatSetting(2, 6), RegionalMarks{});
-    ASSERT_TRUE(result.has_value());
-    EXPECT_EQ(result->ViewType, 1);
-    EXPECT_EQ(result->Precision, 6);
-    EXPECT_EQ(result->FormatPattern, "%.10g");
 }
 
 } // namespace
