@@ -108,16 +108,19 @@ RoundedPower RoundToExtended(const BigNatural& number, int binaryScale, bool fra
     return {std::ldexp(static_cast<Extended>(significand), exponent), direction};
 }
 
+// Values and directions apart: an 80-bit value with one byte beside it would
+// take 32 bytes.
 class Table {
 public:
     Table()
-        : entries_(LargestExponent - SmallestExponent + 1)
+        : values_(Size)
+        , directions_(Size)
     {
         BigNatural power; // 10^k
-        slot(0) = {1, Rounding::Exact};
+        set(0, {1, Rounding::Exact});
         for (int k = 1; k <= LargestExponent; ++k) {
             power.MultiplyByTen();
-            slot(k) = RoundToExtended(power, 0, false);
+            set(k, RoundToExtended(power, 0, false));
         }
         // floor(2^Scale / 10^n) keeps over 64 significant bits down to
         // 10^SmallestExponent; the cut fraction is never zero for n >= 1.
@@ -125,16 +128,24 @@ public:
         BigNatural scaledInverse = BigNatural::PowerOfTwo(Scale);
         for (int n = 1; n <= -SmallestExponent; ++n) {
             scaledInverse.DivideByTen();
-            slot(-n) = RoundToExtended(scaledInverse, -Scale, true);
+            set(-n, RoundToExtended(scaledInverse, -Scale, true));
         }
     }
 
-    const RoundedPower& at(int k) const { return entries_[k - SmallestExponent]; }
+    Extended value(int k) const { return values_[k - SmallestExponent]; }
+    Rounding direction(int k) const { return directions_[k - SmallestExponent]; }
 
 private:
-    RoundedPower& slot(int k) { return entries_[k - SmallestExponent]; }
+    static constexpr int Size = LargestExponent - SmallestExponent + 1;
 
-    std::vector<RoundedPower> entries_;
+    void set(int k, const RoundedPower& power)
+    {
+        values_[k - SmallestExponent] = power.Value;
+        directions_[k - SmallestExponent] = power.Direction;
+    }
+
+    std::vector<Extended> values_;
+    std::vector<Rounding> directions_;
 };
 
 const Table& table()
@@ -151,9 +162,9 @@ bool IsAtLeast(const Table& powers, Extended magnitude, int k)
         return false;
     if (k < SmallestExponent)
         return true;
-    const RoundedPower& power = powers.at(k);
     // No extended value lies strictly between 10^k and its nearest one.
-    return power.Direction == Rounding::Down ? magnitude > power.Value : magnitude >= power.Value;
+    const Extended power = powers.value(k);
+    return powers.direction(k) == Rounding::Down ? magnitude > power : magnitude >= power;
 }
 
 // The binary exponent of a normal value, from the exponent field of the x87
@@ -169,7 +180,7 @@ int BinaryExponent(Extended value)
 
 Extended Nearest(int k)
 {
-    return table().at(k).Value;
+    return table().value(k);
 }
 
 int DecimalExponent(Extended magnitude)
@@ -194,7 +205,7 @@ Extended Scale(Extended value, int power)
     for (int step : steps) {
         if (step == 0)
             continue;
-        const Extended factor = powers.at(step).Value;
+        const Extended factor = powers.value(step);
         scaled = power > 0 ? checked::mul(scaled, factor) : checked::div(scaled, factor);
     }
     return scaled;
