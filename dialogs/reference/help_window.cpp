@@ -20,6 +20,8 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace velmar {
 namespace {
 
@@ -168,9 +170,11 @@ bool HelpWindow::openTopic(const QString& contextString)
 }
 
 // A keyword used by several topics (a unit name shared by categories): the
-// user picks the topic from a menu beside the keyword.
-void HelpWindow::chooseDocument(const QList<QHelpLink>& documents)
+// user picks the topic, listed by title, from a menu beside the keyword.
+void HelpWindow::chooseDocument(QList<QHelpLink> documents)
 {
+    std::sort(documents.begin(), documents.end(),
+              [](const QHelpLink& left, const QHelpLink& right) { return left.title < right.title; });
     QMenu menu(this);
     for (const QHelpLink& document : documents) {
         menu.addAction(document.title, browser_, [this, url = document.url] { browser_->setSource(url); });

@@ -41,7 +41,7 @@ private:
     void buildNavigation();
     void buildToolBar();
     bool openTopic(const QString& contextString);
-    void chooseDocument(const QList<QHelpLink>& documents);
+    void chooseDocument(QList<QHelpLink> documents);
     void showNotice(const QString& heading, const QString& text);
     void selectInContents(const QUrl& page);
 

@@ -20,8 +20,8 @@ public:
     {
     }
 
-    // Moves the window under `owner` (none: top level), keeping its place
-    // on screen and whether it is shown.
+    // Moves the window under `owner` (none: top level); a shown window stays
+    // shown where it was.
     void follow(QWidget* owner)
     {
         if (window_.parentWidget() == owner)
@@ -31,12 +31,13 @@ public:
         const QRect geometry = window_.geometry();
         const bool wasVisible = window_.isVisible();
         window_.setParent(owner, window_.windowFlags() | Qt::Window);
-        window_.setGeometry(geometry);
         owner_ = owner;
         if (owner_)
             owner_->installEventFilter(this);
-        if (wasVisible)
+        if (wasVisible) {
+            window_.setGeometry(geometry);
             window_.show();
+        }
     }
 
 protected:

@@ -15,8 +15,12 @@
 #include <QHelpEngine>
 #include <QHelpIndexModel>
 #include <QHelpLink>
-#include <QMap>
+#include <QScopeGuard>
 #include <QTemporaryDir>
+
+#include <algorithm>
+#include <map>
+#include <string>
 
 #include <gtest/gtest.h>
 
@@ -135,17 +139,17 @@ TEST_F(BuiltHelpTest, IndexHasEveryUnitOnItsCategoryPage)
     }
 }
 
-QMap<QString, QByteArray> folderSnapshot(const QString& folder)
+// Every file below `folder` with a digest of its contents.
+std::map<std::string, std::string> folderSnapshot(const QString& folder)
 {
-    QMap<QString, QByteArray> snapshot;
+    std::map<std::string, std::string> snapshot;
     QDirIterator entries(folder, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
     while (entries.hasNext()) {
-        const QString path = entries.next();
-        QFile file(path);
+        QFile file(entries.next());
         QByteArray digest;
         if (file.open(QIODevice::ReadOnly))
-            digest = QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
-        snapshot.insert(path, digest);
+            digest = QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256).toHex();
+        snapshot.emplace(file.fileName().toStdString(), digest.toStdString());
     }
     return snapshot;
 }
@@ -166,7 +170,8 @@ TEST(InstalledHelpTest, WorksFromAReadOnlyFolderWithoutWritingToIt)
     const QFileDevice::Permissions readOnlyFolder = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup
         | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
     QFile::setPermissions(installed, readOnlyFolder);
-    const QMap<QString, QByteArray> before = folderSnapshot(installed);
+    const auto writableAgain = qScopeGuard([&] { QFile::setPermissions(installed, readOnlyFolder | QFile::WriteOwner); });
+    const auto before = folderSnapshot(installed);
 
     {
         HelpWindow window(installed + QStringLiteral("/TOLVANEX.qhc"));
@@ -178,7 +183,6 @@ TEST(InstalledHelpTest, WorksFromAReadOnlyFolderWithoutWritingToIt)
     }
 
     EXPECT_EQ(folderSnapshot(installed), before);
-    QFile::setPermissions(installed, readOnlyFolder | QFile::WriteOwner);
 }
 
 TEST(UnusableHelpTest, TheWindowSaysWhyHelpIsMissing)

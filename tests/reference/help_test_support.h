@@ -3,7 +3,14 @@
 #include <QString>
 #include <QUrl>
 
+#include <ostream>
 #include <string_view>
+
+// Readable Qt strings in test failure messages.
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
 
 namespace velmar {
 

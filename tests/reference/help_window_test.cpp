@@ -8,11 +8,13 @@
 #include "help_window_host.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDialog>
 #include <QHelpContentWidget>
 #include <QHelpEngine>
 #include <QHelpIndexWidget>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPointer>
 #include <QTabWidget>
 #include <QTest>
@@ -99,6 +101,28 @@ TEST_F(HelpCommandsTest, KeywordSearchFindsTheTypedKeywordAndOpensItsTopic)
     QTest::keyClick(&indexSearch(), Qt::Key_Return);
     EXPECT_EQ(shownPage(), QLatin1String("metric_prefixes.html"));
     EXPECT_EQ(helpWindow().browser().source().fragment(), QLatin1String("yotta"));
+}
+
+TEST_F(HelpCommandsTest, AKeywordOfSeveralTopicsOffersTheirChoice)
+{
+    ShowHelpKeywordSearch();
+    ASSERT_TRUE(waitUntilHelpLoaded(helpWindow()));
+    QTest::keyClicks(&indexSearch(), QStringLiteral("ounce"));
+    ASSERT_EQ(helpWindow().engine().indexWidget()->currentIndex().data().toString(), QLatin1String("ounce"));
+
+    QStringList offered;
+    QTimer::singleShot(0, [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        for (QAction* topic : menu->actions())
+            offered << topic->text();
+        menu->actions().value(offered.indexOf(QLatin1String("Mass units")))->trigger();
+        menu->close();
+    });
+    QTest::keyClick(&indexSearch(), Qt::Key_Return);
+
+    EXPECT_EQ(offered, (QStringList{"Mass units", "Volume units"}));
+    EXPECT_EQ(shownPage(), QLatin1String("units_mass.html"));
 }
 
 TEST_F(HelpCommandsTest, BackAndForwardRetraceTheVisitedPages)

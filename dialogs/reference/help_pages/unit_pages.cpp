@@ -31,7 +31,7 @@ std::string unitAnchor(int position)
 std::string pageStart(std::string_view title)
 {
     return "<html>\n<head>\n<meta charset=\"utf-8\">\n<title>" + escaped(title)
-        + "</title>\n<link rel=\"stylesheet\" href=\"style.css\">\n</head>\n<body>\n";
+        + "</title>\n<link rel=\"stylesheet\" type=\"text/css\" href=\"style.css\">\n</head>\n<body>\n";
 }
 
 const std::string PageEnd = "</body>\n</html>\n";
