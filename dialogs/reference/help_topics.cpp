@@ -7,22 +7,22 @@ namespace velmar {
 
 void ShowHelpTopic(const QString& contextString)
 {
-    HelpWindowHost::present().showTopic(contextString);
+    presentHelpWindow().showTopic(contextString);
 }
 
 void ShowHelpContents()
 {
-    HelpWindowHost::present().showContents();
+    presentHelpWindow().showContents();
 }
 
 void ShowHelpKeywordSearch()
 {
-    HelpWindowHost::present().showKeywordSearch();
+    presentHelpWindow().showKeywordSearch();
 }
 
 void ShowHelpOnHelp()
 {
-    HelpWindowHost::present().showTopic(QStringLiteral("HowToUseHelp"));
+    presentHelpWindow().showTopic(QStringLiteral("HowToUseHelp"));
 }
 
 } // namespace velmar

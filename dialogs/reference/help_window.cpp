@@ -47,8 +47,10 @@ HelpWindow::HelpWindow(const QString& collectionFile, QWidget* parent)
         unavailableReason_ = tr("The help file %1 could not be found. Reinstalling Velmar Converter "
                                 "should restore it.").arg(QLatin1String(HelpFileName));
     } else if (!engine_->setupData() || engine_->registeredDocumentations().isEmpty()) {
-        unavailableReason_ = tr("The help file %1 could not be opened: %2")
-                                 .arg(QLatin1String(HelpFileName), engine_->error());
+        unavailableReason_ = tr("The help file %1 could not be opened; it may be damaged. Reinstalling "
+                                "Velmar Converter should restore it.").arg(QLatin1String(HelpFileName));
+        if (!engine_->error().isEmpty())
+            unavailableReason_ += QLatin1Char(' ') + tr("(%1)").arg(engine_->error());
     } else {
         helpAvailable_ = true;
     }

@@ -24,7 +24,7 @@ public:
     // shown where it was.
     void follow(QWidget* owner)
     {
-        if (window_.parentWidget() == owner)
+        if (window_.parentWidget() == owner || (owner && window_.isAncestorOf(owner)))
             return;
         if (owner_)
             owner_->removeEventFilter(this);
@@ -70,9 +70,7 @@ OpenHelpWindow& openHelpWindow()
 
 } // namespace
 
-namespace HelpWindowHost {
-
-HelpWindow& present()
+HelpWindow& presentHelpWindow()
 {
     OpenHelpWindow& open = openHelpWindow();
     if (!open.window) {
@@ -87,10 +85,9 @@ HelpWindow& present()
     return *open.window;
 }
 
-HelpWindow* existing()
+HelpWindow* existingHelpWindow()
 {
     return openHelpWindow().window;
 }
 
-} // namespace HelpWindowHost
 } // namespace velmar

@@ -9,14 +9,12 @@ class HelpWindow;
 // window of that dialog, and returns to being a window of its own when the
 // dialog closes. Should the dialog be destroyed without closing, the window
 // goes with it and is created afresh on the next request.
-namespace HelpWindowHost {
 
 // The help window, created on first use, made reachable from the running
 // modal dialog if there is one, shown and raised.
-HelpWindow& present();
+HelpWindow& presentHelpWindow();
 
 // The help window if one exists, otherwise null.
-HelpWindow* existing();
+HelpWindow* existingHelpWindow();
 
-} // namespace HelpWindowHost
 } // namespace velmar

@@ -29,12 +29,12 @@ namespace {
 
 class HelpCommandsTest : public testing::Test {
 protected:
-    void SetUp() override { delete HelpWindowHost::existing(); }
-    void TearDown() override { delete HelpWindowHost::existing(); }
+    void SetUp() override { delete existingHelpWindow(); }
+    void TearDown() override { delete existingHelpWindow(); }
 
     static HelpWindow& helpWindow()
     {
-        HelpWindow* window = HelpWindowHost::existing();
+        HelpWindow* window = existingHelpWindow();
         EXPECT_NE(window, nullptr);
         return *window;
     }
@@ -56,7 +56,7 @@ bool acceptsTyping(QWidget& window, QLineEdit& box)
 
 TEST_F(HelpCommandsTest, ShowHelpTopicOpensTheContentsThenTheTopicWithoutAPriorWindow)
 {
-    ASSERT_EQ(HelpWindowHost::existing(), nullptr);
+    ASSERT_EQ(existingHelpWindow(), nullptr);
     ShowHelpTopic(QStringLiteral("MetricPrefixes"));
 
     EXPECT_TRUE(helpWindow().isVisible());
@@ -168,7 +168,7 @@ TEST_F(HelpCommandsTest, ContentsTreeFollowsTheShownTopic)
 TEST_F(HelpCommandsTest, HelpWindowIsUsableWhileAModalDialogRunsAndOutlivesIt)
 {
     for (const bool openBeforeTheDialog : {false, true}) {
-        delete HelpWindowHost::existing();
+        delete existingHelpWindow();
         if (openBeforeTheDialog)
             ShowHelpContents();
         QLineEdit otherWindow;
@@ -188,7 +188,7 @@ TEST_F(HelpCommandsTest, HelpWindowIsUsableWhileAModalDialogRunsAndOutlivesIt)
         }
         EXPECT_TRUE(helpAcceptedTyping) << openBeforeTheDialog;
         EXPECT_FALSE(otherWindowAcceptedTyping) << "the check of blocked windows is meaningless";
-        ASSERT_NE(HelpWindowHost::existing(), nullptr) << openBeforeTheDialog;
+        ASSERT_NE(existingHelpWindow(), nullptr) << openBeforeTheDialog;
         EXPECT_EQ(helpWindow().parentWidget(), nullptr);
         EXPECT_TRUE(helpWindow().isVisible());
         EXPECT_EQ(shownPage(), QLatin1String("index.html"));
