@@ -1,5 +1,6 @@
 #pragma once
 
+#include "checked_arithmetic.h"
 #include "extended.h"
 
 namespace velmar {
@@ -7,6 +8,10 @@ namespace velmar {
 // value / sourceFactor, then times targetFactor, each step rounded to
 // extended precision. Equal units get no shortcut: the two roundings may move
 // the last bit. Throws FloatingPointFault on overflow.
-Extended ConvertByFactors(Extended value, Extended sourceFactor, Extended targetFactor);
+inline Extended ConvertByFactors(Extended value, Extended sourceFactor, Extended targetFactor)
+{
+    const Extended referenceUnits = checked::div(value, sourceFactor);
+    return checked::mul(referenceUnits, targetFactor);
+}
 
 } // namespace velmar

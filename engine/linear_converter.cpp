@@ -1,6 +1,5 @@
 #include "linear_converter.h"
 
-#include "checked_arithmetic.h"
 #include "linear_arithmetic.h"
 #include "number_reading.h"
 #include "result_formatting.h"
@@ -11,12 +10,6 @@ namespace {
 constexpr std::string_view ResultTooLarge = "result too large";
 
 } // namespace
-
-Extended ConvertByFactors(Extended value, Extended sourceFactor, Extended targetFactor)
-{
-    const Extended referenceUnits = checked::div(value, sourceFactor);
-    return checked::mul(referenceUnits, targetFactor);
-}
 
 std::string Linear_Change(std::string_view inputText, std::optional<Extended> sourceFactor,
                           std::optional<Extended> targetFactor, const NumberFormatSetting& setting,
