@@ -1,19 +1,18 @@
 #include "help_collection.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
 namespace velmar {
 
-QString helpCollectionPath(const QString& helpFileName)
+QString helpCollectionPath(const QString& helpFileName, const QString& programFolder)
 {
     const QString relativePath = QStringLiteral("share/velmar-converter/help/")
         + QFileInfo(helpFileName).completeBaseName() + QStringLiteral(".qhc");
 
     // The program's own folder, its parent (installed: bin/ beside share/)
     // and one more level for programs built in nested build-tree folders.
-    QDir folder(QCoreApplication::applicationDirPath());
+    QDir folder(programFolder);
     for (int level = 0; level < 3; ++level) {
         const QString candidate = folder.filePath(relativePath);
         if (QFileInfo(candidate).isFile())

@@ -5,9 +5,9 @@
 namespace velmar {
 
 // The help collection a help file name resolves to: "<base name>.qhc" in
-// share/velmar-converter/help, looked up from the program's directory upwards
-// so that it is found both when installed (bin/../share/...) and in the build
+// share/velmar-converter/help, looked up from the program's folder upwards so
+// that it is found both when installed (bin/../share/...) and in the build
 // tree. Empty when there is none.
-QString helpCollectionPath(const QString& helpFileName);
+QString helpCollectionPath(const QString& helpFileName, const QString& programFolder);
 
 } // namespace velmar

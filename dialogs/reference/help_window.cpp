@@ -137,10 +137,8 @@ void HelpWindow::showContents()
 
 void HelpWindow::showTopic(const QString& contextString)
 {
-    if (!helpAvailable_) {
-        showNotice(tr("Help is not available"), unavailableReason_);
+    if (!explainIfUnavailable())
         return;
-    }
     navigation_->setCurrentWidget(engine_->contentWidget());
     if (!openTopic(contextString)) {
         showNotice(tr("Topic not found"),
@@ -151,10 +149,8 @@ void HelpWindow::showTopic(const QString& contextString)
 
 void HelpWindow::showKeywordSearch()
 {
-    if (!helpAvailable_) {
-        showNotice(tr("Help is not available"), unavailableReason_);
+    if (!explainIfUnavailable())
         return;
-    }
     navigation_->setCurrentWidget(indexPage_);
     if (browser_->source().isEmpty())
         openTopic(ContentsTopic);
@@ -184,6 +180,13 @@ void HelpWindow::chooseDocument(QList<QHelpLink> documents)
     QHelpIndexWidget* index = engine_->indexWidget();
     const QRect keyword = index->visualRect(index->currentIndex());
     menu.exec(index->viewport()->mapToGlobal(keyword.bottomLeft()));
+}
+
+bool HelpWindow::explainIfUnavailable()
+{
+    if (!helpAvailable_)
+        showNotice(tr("Help is not available"), unavailableReason_);
+    return helpAvailable_;
 }
 
 void HelpWindow::showNotice(const QString& heading, const QString& text)

@@ -40,6 +40,8 @@ protected:
 private:
     void buildNavigation();
     void buildToolBar();
+    // False, with the reason shown in place of a page, when help is missing.
+    bool explainIfUnavailable();
     bool openTopic(const QString& contextString);
     void chooseDocument(QList<QHelpLink> documents);
     void showNotice(const QString& heading, const QString& text);

@@ -74,7 +74,8 @@ HelpWindow& presentHelpWindow()
 {
     OpenHelpWindow& open = openHelpWindow();
     if (!open.window) {
-        open.window = new HelpWindow(helpCollectionPath(QLatin1String(HelpFileName)));
+        open.window = new HelpWindow(
+            helpCollectionPath(QLatin1String(HelpFileName), QCoreApplication::applicationDirPath()));
         open.follower = new ModalOwnerFollower(*open.window);
         QObject::connect(qApp, &QCoreApplication::aboutToQuit, open.window, &QObject::deleteLater);
     }

@@ -4,6 +4,7 @@
 #include "help_topics.h"
 #include "help_window.h"
 
+#include <QCoreApplication>
 #include <QHelpContentModel>
 #include <QHelpEngine>
 #include <QHelpIndexModel>
@@ -13,7 +14,7 @@ namespace velmar {
 
 QString builtHelpCollection()
 {
-    return helpCollectionPath(QLatin1String(HelpFileName));
+    return helpCollectionPath(QLatin1String(HelpFileName), QCoreApplication::applicationDirPath());
 }
 
 bool waitUntilHelpLoaded(const HelpWindow& window)
