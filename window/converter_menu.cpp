@@ -39,31 +39,31 @@ void Tfrm_Converter::createMenus()
         return menu;
     };
 
-    mnu_Exit1 = addCommand(mnu_MainMenu1, "mnu_Exit1", tr("E&xit!"), {}, &Tfrm_Converter::mnu_Exit1Click);
+    mnu_Exit1 = addCommand(mnu_MainMenu1, "mnu_Exit1", QStringLiteral("E&xit!"), {}, &Tfrm_Converter::mnu_Exit1Click);
 
-    mnu_Edit1 = addMenu("mnu_Edit1", tr("&Edit"));
+    mnu_Edit1 = addMenu("mnu_Edit1", QStringLiteral("&Edit"));
     connect(mnu_Edit1, &QMenu::aboutToShow, this,
             [this] { runReportingFaults(this, [this] { mnu_Edit1Click(mnu_Edit1); }); });
-    mnu_Cut1 = addCommand(mnu_Edit1, "mnu_Cut1", tr("Cu&t"), ctrl(Qt::Key_X), &Tfrm_Converter::mnu_Cut1Click);
-    mnu_Copy1 = addCommand(mnu_Edit1, "mnu_Copy1", tr("&Copy"), ctrl(Qt::Key_C), &Tfrm_Converter::mnu_Copy1Click);
-    mnu_Paste1 = addCommand(mnu_Edit1, "mnu_Paste1", tr("&Paste"), ctrl(Qt::Key_V), &Tfrm_Converter::mnu_Paste1Click);
+    mnu_Cut1 = addCommand(mnu_Edit1, "mnu_Cut1", QStringLiteral("Cu&t"), ctrl(Qt::Key_X), &Tfrm_Converter::mnu_Cut1Click);
+    mnu_Copy1 = addCommand(mnu_Edit1, "mnu_Copy1", QStringLiteral("&Copy"), ctrl(Qt::Key_C), &Tfrm_Converter::mnu_Copy1Click);
+    mnu_Paste1 = addCommand(mnu_Edit1, "mnu_Paste1", QStringLiteral("&Paste"), ctrl(Qt::Key_V), &Tfrm_Converter::mnu_Paste1Click);
     addSeparator(mnu_Edit1, "mnu_N1");
-    mnu_ReverseSelectedUnits1 = addCommand(mnu_Edit1, "mnu_ReverseSelectedUnits1", tr("&Invert Current Conversion"),
+    mnu_ReverseSelectedUnits1 = addCommand(mnu_Edit1, "mnu_ReverseSelectedUnits1", QStringLiteral("&Invert Current Conversion"),
                                            ctrl(Qt::Key_I), &Tfrm_Converter::mnu_ReverseSelectedUnits1Click);
-    mnu_ClearInputTextBox1 = addCommand(mnu_Edit1, "mnu_ClearInputTextBox1", tr("Clear Input &Text Box"),
+    mnu_ClearInputTextBox1 = addCommand(mnu_Edit1, "mnu_ClearInputTextBox1", QStringLiteral("Clear Input &Text Box"),
                                         ctrl(Qt::Key_T), &Tfrm_Converter::mnu_ClearInputTextBox1Click);
-    mnu_Reset1 = addCommand(mnu_Edit1, "mnu_Reset1", tr("C&lear All Text and List Boxes"), {},
+    mnu_Reset1 = addCommand(mnu_Edit1, "mnu_Reset1", QStringLiteral("C&lear All Text and List Boxes"), {},
                             &Tfrm_Converter::mnu_Reset1Click);
 
-    mnu_Options1 = addMenu("mnu_Options1", tr("&Options"));
-    mnu_Result1 = addCommand(mnu_Options1, "mnu_Result1", tr("&Result Number Format..."), ctrl(Qt::Key_R),
+    mnu_Options1 = addMenu("mnu_Options1", QStringLiteral("&Options"));
+    mnu_Result1 = addCommand(mnu_Options1, "mnu_Result1", QStringLiteral("&Result Number Format..."), ctrl(Qt::Key_R),
                              &Tfrm_Converter::mnu_Result1Click);
-    mnu_Fonts1 = addCommand(mnu_Options1, "mnu_Fonts1", tr("&Fonts..."), ctrl(Qt::Key_F),
+    mnu_Fonts1 = addCommand(mnu_Options1, "mnu_Fonts1", QStringLiteral("&Fonts..."), ctrl(Qt::Key_F),
                             &Tfrm_Converter::mnu_Fonts1Click);
     addSeparator(mnu_Options1, "mnu_N5");
-    mnu_ChooseUnitCategory1 = addCommand(mnu_Options1, "mnu_ChooseUnitCategory1", tr("Choose &Unit Category..."),
+    mnu_ChooseUnitCategory1 = addCommand(mnu_Options1, "mnu_ChooseUnitCategory1", QStringLiteral("Choose &Unit Category..."),
                                          ctrl(Qt::Key_U), &Tfrm_Converter::mnu_ChooseUnitCategory1Click);
-    mnu_SortUnitLists1 = addCommand(mnu_Options1, "mnu_SortUnitLists1", tr("&Sort Units Alphabetically"),
+    mnu_SortUnitLists1 = addCommand(mnu_Options1, "mnu_SortUnitLists1", QStringLiteral("&Sort Units Alphabetically"),
                                     ctrl(Qt::Key_S), nullptr);
     mnu_SortUnitLists1->setCheckable(true);
     // Qt flips a check item before `triggered`; the command flips the mark
@@ -73,23 +73,23 @@ void Tfrm_Converter::createMenus()
         runReportingFaults(this, [this] { mnu_SortUnitLists1Click(mnu_SortUnitLists1); });
     });
     mnu_ArrangeOrderofCategories1 =
-        addCommand(mnu_Options1, "mnu_ArrangeOrderofCategories1", tr("&Arrange Category Order..."), ctrl(Qt::Key_A),
+        addCommand(mnu_Options1, "mnu_ArrangeOrderofCategories1", QStringLiteral("&Arrange Category Order..."), ctrl(Qt::Key_A),
                    &Tfrm_Converter::mnu_ArrangeOrderofCategories1Click);
 
-    mnu_Reference1 = addMenu("mnu_Reference1", tr("&Reference"));
-    Calculator1 = addCommand(mnu_Reference1, "Calculator1", tr("&Calculator"), {}, &Tfrm_Converter::Calculator1Click);
-    mnu_MetricPrefixes1 = addCommand(mnu_Reference1, "mnu_MetricPrefixes1", tr("&Metric Prefixes"), {},
+    mnu_Reference1 = addMenu("mnu_Reference1", QStringLiteral("&Reference"));
+    Calculator1 = addCommand(mnu_Reference1, "Calculator1", QStringLiteral("&Calculator"), {}, &Tfrm_Converter::Calculator1Click);
+    mnu_MetricPrefixes1 = addCommand(mnu_Reference1, "mnu_MetricPrefixes1", QStringLiteral("&Metric Prefixes"), {},
                                      &Tfrm_Converter::mnu_MetricPrefixes1Click);
 
-    mnu_Help1 = addMenu("mnu_Help1", tr("&Help"));
-    mnu_Contents1 = addCommand(mnu_Help1, "mnu_Contents1", tr("&Contents"), QKeySequence(Qt::Key_F1),
+    mnu_Help1 = addMenu("mnu_Help1", QStringLiteral("&Help"));
+    mnu_Contents1 = addCommand(mnu_Help1, "mnu_Contents1", QStringLiteral("&Contents"), QKeySequence(Qt::Key_F1),
                                &Tfrm_Converter::mnu_Contents1Click);
-    mnu_SearchforHelpOn1 = addCommand(mnu_Help1, "mnu_SearchforHelpOn1", tr("&Search for Help On..."), {},
+    mnu_SearchforHelpOn1 = addCommand(mnu_Help1, "mnu_SearchforHelpOn1", QStringLiteral("&Search for Help On..."), {},
                                       &Tfrm_Converter::mnu_SearchforHelpOn1Click);
-    mnu_HowtoUseHelp1 = addCommand(mnu_Help1, "mnu_HowtoUseHelp1", tr("&How to Use Help"), {},
+    mnu_HowtoUseHelp1 = addCommand(mnu_Help1, "mnu_HowtoUseHelp1", QStringLiteral("&How to Use Help"), {},
                                    &Tfrm_Converter::mnu_HowtoUseHelp1Click);
     addSeparator(mnu_Help1, "mnu_N2");
-    mnu_About1 = addCommand(mnu_Help1, "mnu_About1", tr("&About..."), {}, &Tfrm_Converter::mnu_About1Click);
+    mnu_About1 = addCommand(mnu_Help1, "mnu_About1", QStringLiteral("&About..."), {}, &Tfrm_Converter::mnu_About1Click);
 }
 
 // Adds a menu item that runs `handler` (when given) with the item as sender.

@@ -44,13 +44,6 @@ TEST(ConverterLayoutRule, ATallerInputBoxMovesTheListsDownAndShortensThem)
     }
 }
 
-TEST(ConverterLayoutRule, ATinyPanelGivesNegativeSizes)
-{
-    const ConverterLayout layout = LayOutConverter(10, 10, designLayout());
-    EXPECT_EQ(layout.InputBox.Width, 4);
-    EXPECT_EQ(layout.ResultBox.Left, -18);
-    EXPECT_EQ(layout.SourceList.Height, -70);
-}
 
 TEST(TabStripHeight, FollowsTheFontsCharacterHeight)
 {

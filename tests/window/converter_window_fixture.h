@@ -12,6 +12,7 @@
 #include "fault_recorder.h"
 #include "tab_set.h"
 #include "unit_list_box.h"
+#include "upper_case_line_edit.h"
 
 namespace velmar {
 
@@ -24,7 +25,7 @@ protected:
         window = std::make_unique<Tfrm_Converter>(RegionalMarks{});
         tabSet = control<TabSet>("TabSet1");
         tabBar = tabSet->findChild<QTabBar*>();
-        txtIn = control<QLineEdit>("txt_In");
+        txtIn = control<UpperCaseLineEdit>("txt_In");
         txtOut = control<QLineEdit>("txt_Out");
         lstIn = control<UnitListBox>("lst_In");
         lstOut = control<UnitListBox>("lst_Out");
@@ -55,7 +56,7 @@ protected:
     std::unique_ptr<Tfrm_Converter> window;
     TabSet* tabSet = nullptr;
     QTabBar* tabBar = nullptr;
-    QLineEdit* txtIn = nullptr;
+    UpperCaseLineEdit* txtIn = nullptr;
     QLineEdit* txtOut = nullptr;
     UnitListBox* lstIn = nullptr;
     UnitListBox* lstOut = nullptr;

@@ -29,15 +29,6 @@ TEST_F(ConverterWindowTest, FirstStartShowsLengthWithNothingSelected)
     EXPECT_TRUE(faults.messages.isEmpty());
 }
 
-TEST_F(ConverterWindowTest, TypingRecordsTheCategorysMemory)
-{
-    lstIn->setSelectedPosition(FootPosition);
-    QTest::keyClicks(txtIn, "5e");
-    EXPECT_EQ(memory(LengthIndex).ValueIn, "5E");
-    EXPECT_EQ(memory(LengthIndex).FormatIn, FootPosition);
-    EXPECT_EQ(memory(LengthIndex).FormatOut, -1);
-    EXPECT_EQ(txtOut->text(), "");
-}
 
 TEST_F(ConverterWindowTest, SwitchingBackRestoresInputUnitsAndResult)
 {
@@ -73,15 +64,6 @@ TEST_F(ConverterWindowTest, ASwitchConvertsExactlyOnceAndKeepsTheOldTabWhenThatF
     EXPECT_EQ(window->converterState().PendingCategory, NoSwitchPending);
 }
 
-TEST_F(ConverterWindowTest, ARememberedPositionOutsideTheListIsRecordedAsNone)
-{
-    memory(MassIndex) = {"3", 2, 500};
-    tabSet->setTabIndex(MassIndex);
-    EXPECT_EQ(lstIn->selectedPosition(), 2);
-    EXPECT_EQ(lstOut->selectedPosition(), -1);
-    EXPECT_EQ(memory(MassIndex).FormatOut, -1);
-    EXPECT_EQ(txtOut->text(), "");
-}
 
 TEST_F(ConverterWindowTest, ChangesWhileASwitchLoadsAreIgnored)
 {
@@ -103,15 +85,6 @@ TEST_F(ConverterWindowTest, ClickingTheSelectedTabRunsNoSwitch)
     EXPECT_EQ(txtIn->text(), "");
 }
 
-TEST_F(ConverterWindowTest, AUserClickOnAnotherTabSwitches)
-{
-    showWindow();
-    memory(AreaIndex) = {"4", 0, 1};
-    QTest::mouseClick(tabBar, Qt::LeftButton, {}, tabBar->tabRect(AreaIndex).center());
-    EXPECT_EQ(tabSet->tabIndex(), AreaIndex);
-    EXPECT_EQ(txtIn->text(), "4");
-    EXPECT_EQ(lstOut->selectedPosition(), 1);
-}
 
 TEST_F(ConverterWindowTest, OnlyFractionsShowsItsLabelInPlaceOfTheSourceList)
 {
@@ -162,12 +135,6 @@ TEST_F(ConverterWindowTest, MemoryFollowsTheCategoryNotTheTabPosition)
     EXPECT_EQ(lstIn->count(), catalogue().tableSize(MassIndex));
 }
 
-TEST_F(ConverterWindowTest, AnUnknownCaptionBehavesAsLength)
-{
-    tabSet->setTabText(3, "Warp Speed");
-    tabSet->setTabIndex(3);
-    EXPECT_EQ(lstIn->count(), catalogue().tableSize(LengthIndex));
-}
 
 TEST_F(ConverterWindowTest, FocusTrackingFollowsTheTextBoxes)
 {

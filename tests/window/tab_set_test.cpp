@@ -92,12 +92,6 @@ TEST_F(TabSetTest, PositionMinusOneAsksAndLeavesNoTabSelected)
     EXPECT_EQ(strip.tabIndex(), -1);
 }
 
-TEST_F(TabSetTest, RenamingATabKeepsTheSelection)
-{
-    strip.setTabText(0, "Mass");
-    EXPECT_TRUE(requests.empty());
-    EXPECT_EQ(strip.selectedCaption(), "Mass");
-}
 
 TEST_F(TabSetTest, AnAmpersandInACaptionIsShownNotTakenAsAnAccessKey)
 {
