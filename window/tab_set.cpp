@@ -59,6 +59,8 @@ void TabSet::setTabs(const QStringList& captions)
 
 void TabSet::setTabText(int position, const QString& caption)
 {
+    if (position < 0 || position >= count())
+        throw std::out_of_range("Tab index out of bounds");
     captions_[position] = caption;
     bar_->setTabText(position, withoutAccessKey(caption));
 }

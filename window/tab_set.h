@@ -33,7 +33,8 @@ public:
     const QStringList& tabs() const { return captions_; }
     int count() const { return static_cast<int>(captions_.size()); }
 
-    // Renames one tab without changing the selection.
+    // Renames one tab without changing the selection. Throws std::out_of_range
+    // for a position that holds no tab.
     void setTabText(int position, const QString& caption);
     QString tabText(int position) const;
 
