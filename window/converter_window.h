@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "converter_state.h"
+#include "font_choice.h"
 #include "number_format.h"
 #include "unit_catalogue.h"
 
@@ -65,6 +66,12 @@ public:
     void On_Resize(QObject* sender);
     void RelayoutConverter();
     void FitTabStripHeight();
+
+    // The text font of the boxes, lists and labels, and the tab strip's font,
+    // each with its colour. Applying them does not relayout; callers follow
+    // with RelayoutConverter and FitTabStripHeight.
+    ConverterFonts converterFonts() const;
+    void setConverterFonts(const ConverterFonts& fonts);
 
     // The input box's key filter: replaces a refused character with 0.
     void Key_Press(QObject* sender, QChar& key);
