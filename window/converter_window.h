@@ -9,6 +9,7 @@
 #include "converter_state.h"
 #include "font_choice.h"
 #include "number_format.h"
+#include "settings_file.h"
 #include "unit_catalogue.h"
 
 class QAction;
@@ -129,6 +130,8 @@ private:
     RegionalMarks marks_;
     QStringList categoryDisplayNames_;
     std::optional<std::array<QStringList, CategoryCount>> unitNameLists_;
+    // Read once by LoadSettings, written once by SaveSettings.
+    std::optional<SettingsFile> settingsFile_;
     bool hasFocusedTextBox_ = false;
     QLineEdit* focusedTextBox_ = nullptr;
 

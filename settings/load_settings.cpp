@@ -1,0 +1,120 @@
+#include <QAction>
+#include <QApplication>
+#include <QMessageBox>
+
+#include <string>
+
+#include "converter_window.h"
+#include "font_settings.h"
+#include "profile_values.h"
+#include "settings_keys.h"
+#include "tab_set.h"
+#include "window_placement.h"
+
+namespace velmar {
+namespace {
+
+using namespace settings_keys;
+
+// A file from a version with fewer categories: its tab order cannot be
+// applied.
+void TellTabOrderIsReset(QWidget* owner)
+{
+    QApplication::beep();
+    QMessageBox notice(QMessageBox::Information, QStringLiteral("Information"),
+                       QStringLiteral("Because of the addition of new unit categories in this version of Velmar "
+                                      "Converter, any custom category arranging will need to be redone."),
+                       QMessageBox::Ok, owner);
+    notice.exec();
+}
+
+void ApplyTabOrder(const ProfileDocument& profile, TabSet& tabs, const QStringList& displayNames, QWidget* owner)
+{
+    if (profile.readInteger(IndexTabsSection, TabCount, tabs.count()) != tabs.count()) {
+        TellTabOrderIsReset(owner);
+        return;
+    }
+    for (int position = 1; position <= tabs.count(); ++position) {
+        const std::string caption = profile.readString(IndexTabsSection, std::to_string(position),
+                                                       displayNames.value(position - 1).toStdString());
+        tabs.setTabText(position - 1, QString::fromStdString(caption));
+    }
+}
+
+// A stored position outside the strip would leave the window without a
+// current category: the tab selected so far stays.
+void SelectStoredTab(const ProfileDocument& profile, TabSet& tabs)
+{
+    const int stored = profile.readInteger(MainSection, TabIndex, tabs.tabIndex());
+    if (stored >= 0 && stored < tabs.count())
+        tabs.setTabIndex(stored);
+}
+
+// Nothing when the key is missing or malformed.
+std::optional<int> StoredInteger(const ProfileDocument& profile, std::string_view key)
+{
+    return parseProfileInteger(profile.readString(MainSection, key, {}));
+}
+
+StoredFrame ReadStoredFrame(const ProfileDocument& profile)
+{
+    StoredFrame frame;
+    frame.Top = StoredInteger(profile, FormTop);
+    frame.Left = StoredInteger(profile, FormLeft);
+    frame.Width = StoredInteger(profile, FormWidth);
+    frame.Height = StoredInteger(profile, FormHeight);
+    return frame;
+}
+
+void ReadCategoryMemory(const ProfileDocument& profile, ConverterState& state)
+{
+    for (const int category : CategorySectionOrder) {
+        const std::string_view section = categoryInfo(category).SectionName;
+        CategoryMemory& memory = state.Memory[category];
+        if (KeepsSourcePosition(category))
+            memory.FormatIn = profile.readInteger(section, FormatIn, -1);
+        memory.FormatOut = profile.readInteger(section, FormatOut, -1);
+        memory.ValueIn = profile.readString(section, ValueIn, {});
+    }
+}
+
+} // namespace
+
+// The order of the steps matters: the category memory is read only after
+// every step that records the window into it or empties it, and after the
+// unit lists' order is settled, which the stored positions refer to.
+void Tfrm_Converter::LoadSettings()
+{
+    settingsFile_.emplace();
+    const ProfileDocument& profile = settingsFile_->profile();
+    ClearAllCategoryMemory(state_);
+
+    TabSet1->setTabs(categoryDisplayNames_);
+    ApplyTabOrder(profile, *TabSet1, categoryDisplayNames_, this);
+    SelectStoredTab(profile, *TabSet1);
+
+    const bool maximized = profile.readBool(MainSection, IsMaximized, isMaximized());
+    const std::int32_t viewType = profile.readInteger(MainSection, ViewType, 1);
+    const std::int32_t precision = profile.readInteger(MainSection, Precision, 4);
+    if (profile.readBool(MainSection, SortedUnitLists, false))
+        mnu_SortUnitLists1Click(mnu_SortUnitLists1);
+    numberFormat_ = MakeNumberFormatSetting(viewType, precision);
+
+    if (maximized)
+        setWindowState(windowState() | Qt::WindowMaximized);
+    else
+        RestoreWindowFrame(*this, ReadStoredFrame(profile));
+
+    ConverterFonts fonts = converterFonts();
+    fonts.Text = ReadFontChoice(profile, TextFontPrefix, fonts.Text);
+    fonts.Tab = ReadFontChoice(profile, TabFontPrefix, fonts.Tab);
+    setConverterFonts(fonts);
+    RelayoutConverter();
+    FitTabStripHeight();
+
+    ReadCategoryMemory(profile, state_);
+    bool allowChange = true;
+    TabSet1Change(this, TabSet1->tabIndex(), allowChange);
+}
+
+} // namespace velmar
