@@ -16,6 +16,14 @@ void appendEscapedByte(std::string& out, unsigned char byte)
     out += escape;
 }
 
+// U+0080 to U+009F, control characters that terminals act on (U+0085 starts
+// a new line).
+bool isC1Control(std::string_view sequence)
+{
+    return sequence.size() == 2 && static_cast<unsigned char>(sequence[0]) == 0xC2
+        && static_cast<unsigned char>(sequence[1]) < 0xA0;
+}
+
 } // namespace
 
 std::string QuotedForMessage(std::string_view text)
@@ -30,6 +38,9 @@ std::string QuotedForMessage(std::string_view text)
             quoted += static_cast<char>(byte);
         } else if (length == 0 || byte < 0x20 || byte == 0x7F) {
             appendEscapedByte(quoted, byte);
+        } else if (isC1Control(text.substr(offset, length))) {
+            for (const char part : text.substr(offset, length))
+                appendEscapedByte(quoted, static_cast<unsigned char>(part));
         } else {
             quoted.append(text, offset, length);
         }
