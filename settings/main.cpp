@@ -4,11 +4,13 @@
 #include "application_icon.h"
 #include "converter_window.h"
 #include "regional_marks.h"
+#include "termination_signals.h"
 
 // Takes no arguments of its own and always ends with exit code 0.
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
+    velmar::QuitOnTerminationSignals();
     const velmar::RegionalMarks marks = velmar::ReadRegionalMarks(QLocale::system());
     QApplication::setWindowIcon(velmar::ApplicationIcon());
 
