@@ -92,17 +92,17 @@ public:
     void mnu_ReverseSelectedUnits1Click(QObject* sender);    // edit commands: not built yet, does nothing
     void mnu_ClearInputTextBox1Click(QObject* sender);       // edit commands: not built yet, does nothing
     void mnu_Reset1Click(QObject* sender);                   // edit commands: not built yet, does nothing
-    void mnu_Result1Click(QObject* sender);                  // number format dialog: not built yet, does nothing
-    void mnu_Fonts1Click(QObject* sender);                   // fonts dialog: not built yet, does nothing
-    void mnu_ChooseUnitCategory1Click(QObject* sender);      // category dialogs: not built yet, does nothing
+    void mnu_Result1Click(QObject* sender);                  // Number Format dialog; OK re-runs MainChange
+    void mnu_Fonts1Click(QObject* sender);                   // Fonts dialog; OK applies both fonts and relayouts
+    void mnu_ChooseUnitCategory1Click(QObject* sender);      // Choose Category dialog; OK selects that tab
     void mnu_SortUnitLists1Click(QObject* sender);           // alphabetical lists: not built yet, does nothing
-    void mnu_ArrangeOrderofCategories1Click(QObject* sender); // category dialogs: not built yet, does nothing
-    void Calculator1Click(QObject* sender);                  // reference: not built yet, does nothing
-    void mnu_MetricPrefixes1Click(QObject* sender);          // help: not built yet, does nothing
-    void mnu_Contents1Click(QObject* sender);                 // help: not built yet, does nothing
-    void mnu_SearchforHelpOn1Click(QObject* sender);         // help: not built yet, does nothing
-    void mnu_HowtoUseHelp1Click(QObject* sender);            // help: not built yet, does nothing
-    void mnu_About1Click(QObject* sender);                   // About window: not built yet, does nothing
+    void mnu_ArrangeOrderofCategories1Click(QObject* sender); // Arrange dialog; OK replaces the tabs, shows the first
+    void Calculator1Click(QObject* sender);                  // starts the desktop calculator
+    void mnu_MetricPrefixes1Click(QObject* sender);          // help topic "MetricPrefixes"
+    void mnu_Contents1Click(QObject* sender);                // help contents; F1 anywhere in the window
+    void mnu_SearchforHelpOn1Click(QObject* sender);         // help keyword index
+    void mnu_HowtoUseHelp1Click(QObject* sender);            // how to use the help window
+    void mnu_About1Click(QObject* sender);                   // About window
 
     // The state the window holds for the whole run.
     UnitCatalogue& catalogue() { return catalogue_; }

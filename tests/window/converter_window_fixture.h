@@ -6,10 +6,12 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <memory>
 
 #include "converter_window.h"
 #include "fault_recorder.h"
+#include "settings_file.h"
 #include "tab_set.h"
 #include "unit_list_box.h"
 #include "upper_case_line_edit.h"
@@ -22,6 +24,9 @@ class ConverterWindowTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
+        // Every window saves its settings when it closes: remove them, so each
+        // test starts as at a first start, also when the tests share a process.
+        std::filesystem::remove(settingsFilePath());
         window = std::make_unique<Tfrm_Converter>(RegionalMarks{});
         tabSet = control<TabSet>("TabSet1");
         tabBar = tabSet->findChild<QTabBar*>();

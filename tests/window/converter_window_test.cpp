@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QDialog>
 #include <QMenu>
 #include <QSignalSpy>
 #include <QTest>
@@ -6,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "converter_window_fixture.h"
+#include "modal_watcher.h"
 
 namespace velmar {
 namespace {
@@ -167,8 +169,10 @@ TEST_F(ConverterWindowTest, MenuShortcutsWinOverTheInputBoxsEditingKeys)
     showWindow();
     QTest::keyClicks(txtIn, "12");
     QSignalSpy arrange(control<QAction>("mnu_ArrangeOrderofCategories1"), &QAction::triggered);
+    test_support::ModalWatcher cancel([](QWidget& dialog) { static_cast<QDialog&>(dialog).reject(); });
     QTest::keyClick(txtIn, Qt::Key_A, Qt::ControlModifier);
     EXPECT_EQ(arrange.count(), 1);
+    EXPECT_EQ(cancel.answered(), 1);
     EXPECT_EQ(txtIn->selectedText(), "");
 }
 
