@@ -44,16 +44,17 @@ void Tfrm_Converter::createMenus()
     mnu_Edit1 = addMenu("mnu_Edit1", QStringLiteral("&Edit"));
     connect(mnu_Edit1, &QMenu::aboutToShow, this,
             [this] { runReportingFaults(this, [this] { mnu_Edit1Click(mnu_Edit1); }); });
-    mnu_Cut1 = addCommand(mnu_Edit1, "mnu_Cut1", QStringLiteral("Cu&t"), ctrl(Qt::Key_X), &Tfrm_Converter::mnu_Cut1Click);
-    mnu_Copy1 = addCommand(mnu_Edit1, "mnu_Copy1", QStringLiteral("&Copy"), ctrl(Qt::Key_C), &Tfrm_Converter::mnu_Copy1Click);
-    mnu_Paste1 = addCommand(mnu_Edit1, "mnu_Paste1", QStringLiteral("&Paste"), ctrl(Qt::Key_V), &Tfrm_Converter::mnu_Paste1Click);
+    connect(mnu_Edit1, &QMenu::aboutToHide, this, [this] { enableClipboardShortcuts(); });
+    mnu_Cut1 = addEditCommand("mnu_Cut1", QStringLiteral("Cu&t"), ctrl(Qt::Key_X), &Tfrm_Converter::mnu_Cut1Click);
+    mnu_Copy1 = addEditCommand("mnu_Copy1", QStringLiteral("&Copy"), ctrl(Qt::Key_C), &Tfrm_Converter::mnu_Copy1Click);
+    mnu_Paste1 = addEditCommand("mnu_Paste1", QStringLiteral("&Paste"), ctrl(Qt::Key_V), &Tfrm_Converter::mnu_Paste1Click);
     addSeparator(mnu_Edit1, "mnu_N1");
-    mnu_ReverseSelectedUnits1 = addCommand(mnu_Edit1, "mnu_ReverseSelectedUnits1", QStringLiteral("&Invert Current Conversion"),
-                                           ctrl(Qt::Key_I), &Tfrm_Converter::mnu_ReverseSelectedUnits1Click);
-    mnu_ClearInputTextBox1 = addCommand(mnu_Edit1, "mnu_ClearInputTextBox1", QStringLiteral("Clear Input &Text Box"),
-                                        ctrl(Qt::Key_T), &Tfrm_Converter::mnu_ClearInputTextBox1Click);
-    mnu_Reset1 = addCommand(mnu_Edit1, "mnu_Reset1", QStringLiteral("C&lear All Text and List Boxes"), {},
-                            &Tfrm_Converter::mnu_Reset1Click);
+    mnu_ReverseSelectedUnits1 = addEditCommand("mnu_ReverseSelectedUnits1", QStringLiteral("&Invert Current Conversion"),
+                                               ctrl(Qt::Key_I), &Tfrm_Converter::mnu_ReverseSelectedUnits1Click);
+    mnu_ClearInputTextBox1 = addEditCommand("mnu_ClearInputTextBox1", QStringLiteral("Clear Input &Text Box"),
+                                            ctrl(Qt::Key_T), &Tfrm_Converter::mnu_ClearInputTextBox1Click);
+    mnu_Reset1 = addEditCommand("mnu_Reset1", QStringLiteral("C&lear All Text and List Boxes"), {},
+                                &Tfrm_Converter::mnu_Reset1Click);
 
     mnu_Options1 = addMenu("mnu_Options1", QStringLiteral("&Options"));
     mnu_Result1 = addCommand(mnu_Options1, "mnu_Result1", QStringLiteral("&Result Number Format..."), ctrl(Qt::Key_R),

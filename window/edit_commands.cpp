@@ -1,27 +1,85 @@
+#include <QClipboard>
 #include <QCoreApplication>
+#include <QGuiApplication>
 
+#include "command_refusal.h"
 #include "converter_window.h"
+#include "inverted_input.h"
+#include "tab_set.h"
+#include "unit_list_box.h"
+#include "upper_case_line_edit.h"
 
 namespace velmar {
 
 void Tfrm_Converter::mnu_Exit1Click(QObject*)
 {
-    // Ends the message loop; taking the window down then runs FormDestroy.
+    // Ends the message loop; taking the window down then runs FormDestroy,
+    // exactly as after closing the window.
     QCoreApplication::exit(0);
 }
 
-void Tfrm_Converter::mnu_Edit1Click(QObject*) {}
+// The clipboard commands act on the focused text box; the Edit menu enables
+// them only where they make sense. A change of txt_In's text converts.
+void Tfrm_Converter::mnu_Cut1Click(QObject*)
+{
+    if (!hasFocusedTextBox_ || !focusedTextBox_->hasSelectedText())
+        return;
+    QGuiApplication::clipboard()->setText(focusedTextBox_->selectedText());
+    focusedTextBox_->insert(QString());
+}
 
-void Tfrm_Converter::mnu_Cut1Click(QObject*) {}
+void Tfrm_Converter::mnu_Copy1Click(QObject*)
+{
+    if (hasFocusedTextBox_ && focusedTextBox_->hasSelectedText())
+        QGuiApplication::clipboard()->setText(focusedTextBox_->selectedText());
+}
 
-void Tfrm_Converter::mnu_Copy1Click(QObject*) {}
+void Tfrm_Converter::mnu_Paste1Click(QObject*)
+{
+    const QString text = QGuiApplication::clipboard()->text();
+    if (hasFocusedTextBox_ && !text.isEmpty())
+        focusedTextBox_->insert(text);
+}
 
-void Tfrm_Converter::mnu_Paste1Click(QObject*) {}
+// Swaps the two units and feeds the result back as the input.
+void Tfrm_Converter::mnu_ReverseSelectedUnits1Click(QObject*)
+{
+    const int category = Category_Index(TabSet1->selectedCaption().toStdString());
+    if (category == NumbersIndex || category == FractionsIndex) {
+        RefuseCommand(this, QStringLiteral("You cannot invert this type of conversion."));
+        return;
+    }
+    const int source = lst_In->selectedPosition();
+    const int target = lst_Out->selectedPosition();
+    if (source == -1 || target == -1) {
+        RefuseCommand(this, QStringLiteral("Both units must be selected before you can invert the conversion."));
+        return;
+    }
+    // Read before anything changes: a result beyond the extended range is
+    // reported and leaves the conversion as it was.
+    const QString input = QString::fromStdString(InvertedInputText(txt_Out->text().toStdString(), marks_));
+    lst_In->setSelectedPosition(target);
+    lst_Out->setSelectedPosition(source);
+    if (input == txt_In->text())
+        MainChange(txt_In); // the same text raises no change, yet the swapped units must be recorded
+    else
+        txt_In->setText(input);
+}
 
-void Tfrm_Converter::mnu_ReverseSelectedUnits1Click(QObject*) {}
+void Tfrm_Converter::mnu_ClearInputTextBox1Click(QObject*)
+{
+    txt_In->setText(QString());
+}
 
-void Tfrm_Converter::mnu_ClearInputTextBox1Click(QObject*) {}
-
-void Tfrm_Converter::mnu_Reset1Click(QObject*) {}
+// Forgets every category's input and units and starts again at the first tab.
+void Tfrm_Converter::mnu_Reset1Click(QObject*)
+{
+    ClearAllCategoryMemory(state_);
+    TabSet1->setTabIndex(0);
+    lst_In->setSelectedPosition(-1);
+    lst_Out->setSelectedPosition(-1);
+    txt_In->setText(QString());
+    txt_In->setFocus();
+}
 
 } // namespace velmar
