@@ -14,9 +14,9 @@ void replaceAll(std::string& text, std::string_view mark, std::string_view repla
         text.replace(at, mark.size(), replacement);
 }
 
-} // namespace
-
-std::string PlainNumberText(std::string_view resultText, const RegionalMarks& marks)
+// The result text as the input box reads numbers: every thousands mark
+// removed and the decimal mark written as ".".
+std::string plainNumberText(std::string_view resultText, const RegionalMarks& marks)
 {
     std::string text(resultText);
     replaceAll(text, marks.ThousandsMark, "");
@@ -24,10 +24,12 @@ std::string PlainNumberText(std::string_view resultText, const RegionalMarks& ma
     return text;
 }
 
+} // namespace
+
 std::string InvertedInputText(std::string_view resultText, const RegionalMarks& marks)
 {
     // Read as it stands, without completing an unfinished exponent or point.
-    const NumberReading reading = ReadNumber(PlainNumberText(resultText, marks));
+    const NumberReading reading = ReadNumber(plainNumberText(resultText, marks));
     const Extended value = reading.ErrorPosition == 0 ? reading.Value : 0;
     // The automatic form with "." and ",": the defaults of both settings.
     return FormatResult(value, NumberFormatSetting{}, RegionalMarks{});

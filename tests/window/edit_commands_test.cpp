@@ -107,6 +107,12 @@ TEST_F(EditCommandsTest, TheResultBoxCopiesItsWholeResultAndTakesNoEdits)
 {
     showWindow();
     showConversion(LengthIndex, "kilometer", "meter", "1.5");
+    // A menu opened over a unit list disabled the clipboard items; their keys still work afterwards.
+    lstIn->setFocus(Qt::TabFocusReason);
+    auto* editMenu = control<QMenu>("mnu_Edit1");
+    editMenu->popup(window->mapToGlobal(QPoint(10, 10)));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(editMenu));
+    editMenu->close();
     txtOut->setFocus(Qt::MouseFocusReason);
     txtOut->deselect();
     clipboard().setText("before");
@@ -278,16 +284,18 @@ TEST_F(EditCommandsTest, ClearAllStartsAgainAtTheFirstTabWithNothingRemembered)
     }
 }
 
-TEST_F(EditCommandsTest, ExitEndsTheEventLoopAndLeavesShutdownToTheWindow)
+TEST_F(EditCommandsTest, ExitEndsTheEventLoopAndLeavesTheSavingToTheWindowsDestruction)
 {
     showWindow();
     QEventLoop loop;
     QTimer::singleShot(0, window.get(), [this] { item("mnu_Exit1")->trigger(); });
+    QTimer::singleShot(5000, &loop, [&loop] { loop.exit(1); });
     EXPECT_EQ(loop.exec(), 0);
-    // Only taking the window down runs FormDestroy, as after closing it.
-    EXPECT_TRUE(window->unitNameListsExist());
+    // Exit and closing both leave the one save to FormDestroy.
     window->close();
-    EXPECT_TRUE(window->unitNameListsExist());
+    EXPECT_FALSE(std::filesystem::exists(settingsFilePath()));
+    window.reset();
+    EXPECT_TRUE(std::filesystem::exists(settingsFilePath()));
 }
 
 } // namespace
