@@ -43,13 +43,11 @@ QStringList catalogueDisplayNames()
     return names;
 }
 
-// Each test starts without a settings file (the test main gives the process a
-// configuration folder of its own), writes the file it needs, and starts and
-// closes converter windows as the program does.
+// Each test starts without a settings file (the test main empties the
+// process's own configuration folder before each test), writes the file it
+// needs, and starts and closes converter windows as the program does.
 class SettingsTest : public ::testing::Test {
 protected:
-    void SetUp() override { fs::remove(settingsFilePath()); }
-
     void TearDown() override
     {
         window.reset();
