@@ -17,21 +17,22 @@ namespace {
 using namespace settings_keys;
 
 // A file from a version with fewer categories: its tab order cannot be
-// applied.
-void TellTabOrderIsReset(QWidget* owner)
+// applied. The window is not shown yet, so the notice stands by itself in the
+// middle of the screen.
+void TellTabOrderIsReset()
 {
     QApplication::beep();
     QMessageBox notice(QMessageBox::Information, QStringLiteral("Information"),
                        QStringLiteral("Because of the addition of new unit categories in this version of Velmar "
                                       "Converter, any custom category arranging will need to be redone."),
-                       QMessageBox::Ok, owner);
+                       QMessageBox::Ok);
     notice.exec();
 }
 
-void ApplyTabOrder(const ProfileDocument& profile, TabSet& tabs, const QStringList& displayNames, QWidget* owner)
+void ApplyTabOrder(const ProfileDocument& profile, TabSet& tabs, const QStringList& displayNames)
 {
     if (profile.readInteger(IndexTabsSection, TabCount, tabs.count()) != tabs.count()) {
-        TellTabOrderIsReset(owner);
+        TellTabOrderIsReset();
         return;
     }
     for (int position = 1; position <= tabs.count(); ++position) {
@@ -87,10 +88,10 @@ void Tfrm_Converter::LoadSettings()
 {
     settingsFile_.emplace();
     const ProfileDocument& profile = settingsFile_->profile();
-    ClearAllCategoryMemory(state_);
+    ClearAllCategoryMemory(state_); // Fractions' source position is never stored: it starts as none
 
     TabSet1->setTabs(categoryDisplayNames_);
-    ApplyTabOrder(profile, *TabSet1, categoryDisplayNames_, this);
+    ApplyTabOrder(profile, *TabSet1, categoryDisplayNames_);
     SelectStoredTab(profile, *TabSet1);
 
     const bool maximized = profile.readBool(MainSection, IsMaximized, isMaximized());
