@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # End-to-end: the real program under an X server of its own, driven by real X
-# input events. The first run types an input, picks units with the keyboard,
-# moves and sizes the window and switches category, and ends through Exit;
-# the settings file it wrote must hold all of that, and keep what the program
-# does not know. The second run must show it all again: it adds a digit to the
-# restored input and ends as a session end does (SIGTERM); its file must be
-# the first one with only that input changed.
+# input events. The first run sorts the unit lists, types an input, picks
+# units with the keyboard, moves and sizes the window, switches category, and
+# ends through Exit; the settings file it wrote must hold all of that, and
+# keep what the program does not know. The second run must show it all again:
+# it adds a digit to the restored input and ends as a session end does
+# (SIGTERM); its file must be the first one with only that input changed.
 #
 # Usage: settings_survive_restart.sh PROGRAM
 set -euo pipefail
@@ -115,14 +115,15 @@ press() {
 # --- First run: choose, then end through the Exit command ---
 start_program
 xdotool windowmove --sync "$window" 40 30 windowsize --sync "$window" 700 500
+xdotool key ctrl+s                 # alphabetical unit lists
 xdotool type --delay 40 '12.5'
-xdotool key Tab Home               # source list: kilometer
-press Down 3                       # meter
+xdotool key Tab Home               # source list: angstrom
+press Down 3                       # chain
 xdotool key Tab Home               # target list (the result box is skipped)
-press Down 21                      # inch
+press Down 21                      # long reed (Biblical)
 xdotool key Tab                    # the category tabs
 press Right 6                      # Mass
-xdotool key shift+Tab shift+Tab shift+Tab # back to the input box
+xdotool key shift+Tab shift+Tab shift+Tab  # back to the input box
 xdotool type --delay 40 '3'
 xdotool key alt+x                  # Exit
 wait_for_end
@@ -137,6 +138,7 @@ expect_value "$first" "Velmar Converter" FormTop 30
 expect_value "$first" "Velmar Converter" FormWidth 700
 expect_value "$first" "Velmar Converter" FormHeight 500
 expect_value "$first" "Velmar Converter" IsMaximized 0
+expect_value "$first" "Velmar Converter" SortedUnitLists 1
 expect_value "$first" IndexTabs TabCount 22
 expect_value "$first" IndexTabs 7 Mass
 expect_value "$first" Length ValueIn 12.5
