@@ -74,7 +74,7 @@ start_program() {
     wait_for 15 xdotool search --onlyvisible --name '^Velmar Converter$' >/dev/null 2>&1 ||
         fail "the window did not appear"
     window=$(xdotool search --onlyvisible --name '^Velmar Converter$' | head -n 1)
-    xdotool windowfocus --sync "$window"
+    timeout 10 xdotool windowfocus --sync "$window" || fail "the window did not take the keyboard focus"
 }
 
 program_ended() { ! kill -0 "$program_pid" 2>/dev/null; }
@@ -114,7 +114,8 @@ press() {
 
 # --- First run: choose, then end through the Exit command ---
 start_program
-xdotool windowmove --sync "$window" 40 30 windowsize --sync "$window" 700 500
+timeout 10 xdotool windowmove --sync "$window" 40 30 windowsize --sync "$window" 700 500 ||
+    fail "the window could not be moved and sized"
 xdotool key ctrl+s                 # alphabetical unit lists
 xdotool type --delay 40 '12.5'
 xdotool key Tab Home               # source list: angstrom
