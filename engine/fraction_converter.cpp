@@ -6,11 +6,11 @@
 
 #include "checked_arithmetic.h"
 #include "number_reading.h"
+#include "result_texts.h"
 
 namespace velmar {
 namespace {
 
-constexpr std::string_view ResultTooLarge = "result too large";
 constexpr std::string_view DecimalTooPrecise = "decimal too precise";
 constexpr Extended MixedNumberId = 2;
 constexpr int MostConvergents = 51;

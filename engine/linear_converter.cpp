@@ -3,13 +3,9 @@
 #include "linear_arithmetic.h"
 #include "number_reading.h"
 #include "result_formatting.h"
+#include "result_texts.h"
 
 namespace velmar {
-namespace {
-
-constexpr std::string_view ResultTooLarge = "result too large";
-
-} // namespace
 
 std::string Linear_Change(std::string_view inputText, std::optional<Extended> sourceFactor,
                           std::optional<Extended> targetFactor, const NumberFormatSetting& setting,

@@ -4,10 +4,11 @@
 #include <array>
 #include <cmath>
 
+#include "result_texts.h"
+
 namespace velmar {
 namespace {
 
-constexpr std::string_view ResultTooLarge = "result too large";
 constexpr std::string_view OutputDigits = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ";
 constexpr std::int32_t SmallestBase = 2;
 constexpr std::int32_t LargestBase = 36;
