@@ -2,6 +2,7 @@
 #include <QLocale>
 
 #include "application_icon.h"
+#include "application_id.h"
 #include "converter_window.h"
 #include "regional_marks.h"
 #include "termination_signals.h"
@@ -13,6 +14,8 @@ int main(int argc, char** argv)
     velmar::QuitOnTerminationSignals();
     const velmar::RegionalMarks marks = velmar::ReadRegionalMarks(QLocale::system());
     QApplication::setWindowIcon(velmar::ApplicationIcon());
+    // Lets the desktop match the windows with the installed entry and icon.
+    QGuiApplication::setDesktopFileName(QLatin1String(velmar::ApplicationId));
 
     velmar::Tfrm_Converter frm_Converter(marks);
     frm_Converter.show();
