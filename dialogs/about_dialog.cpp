@@ -127,6 +127,7 @@ Tfrm_About::Tfrm_About(QWidget* owner, int totalUnits)
                          width() - 8);
 
     OKButton->setObjectName(QStringLiteral("OKButton"));
+    OKButton->setAccessibleDescription(tr("Closes the About window."));
     OKButton->setFocus();
 }
 

@@ -32,6 +32,8 @@ Tfrm_ArrangeUnits::Tfrm_ArrangeUnits(QWidget* owner, const QStringList& tabCapti
 {
     MakeFixedDialog(*this, tr("Arrange Category Order"), QSize(297, 268));
     lst_Units = MakeCategoryList(*this, tr("Arrange the Unit Categories in any order:"), tabCaptions, textFont);
+    lst_Units->setAccessibleDescription(tr("The category tabs in their order; Alt+U and Alt+D move the selected "
+                                           "category up and down, Alt+S sorts the list."));
     connect(lst_Units, &QListWidget::itemSelectionChanged, this, &Tfrm_ArrangeUnits::lst_UnitsClick);
     BuildButtons();
     lst_UnitsClick();
@@ -70,6 +72,7 @@ void Tfrm_ArrangeUnits::BuildButtons()
     btn_Reset->setFont(DialogControlFont());
     btn_Reset->setGeometry(136, 233, 73, 27);
     btn_Reset->setAutoDefault(false);
+    btn_Reset->setAccessibleDescription(tr("Puts the categories back in their original order."));
     connect(btn_Reset, &QPushButton::clicked, this, &Tfrm_ArrangeUnits::btn_ResetClick);
     QPushButton* btn_OK = MakeOkButton(*this, QRect(216, 233, 73, 27));
 

@@ -25,6 +25,7 @@ QListWidget* MakeCategoryList(QDialog& dialog, const QString& prompt, const QStr
     lst_Units->setUniformItemSizes(true);
     lst_Units->addItems(captions);
     ShowInFont(*lst_Units, textFont);
+    lst_Units->setAccessibleName(prompt); // screen readers name the list by its prompt
     return lst_Units;
 }
 

@@ -17,6 +17,8 @@ Tfrm_ChooseUnits::Tfrm_ChooseUnits(QWidget* owner, const QStringList& tabCaption
 
     lst_Units = MakeCategoryList(*this, tr("Choose a Unit Category:"), tabCaptions, textFont);
     lst_Units->setCurrentRow(currentTab);
+    lst_Units->setAccessibleDescription(tr("The category tabs in their order; OK or a double-click shows the "
+                                           "selected category."));
     connect(lst_Units, &QListWidget::itemDoubleClicked, this, &Tfrm_ChooseUnits::lst_UnitsDblClick);
 
     QPushButton* btn_Cancel = MakeCancelButton(*this, QRect(88, 233, 73, 27));

@@ -52,6 +52,8 @@ QPushButton* MakeHelpButton(QWidget* parent, QRect geometry)
     QPushButton* button = MakeGlyphButton(parent, QStringLiteral("btn_Help"), QString(),
                                           QStyle::SP_DialogHelpButton, geometry);
     button->setToolTip(QObject::tr("Help"));
+    button->setAccessibleName(QObject::tr("Help"));
+    button->setAccessibleDescription(QObject::tr("Opens the help topic about this dialog."));
     button->setAutoDefault(false);
     return button;
 }
@@ -61,6 +63,7 @@ QPushButton* MakeOkButton(QDialog& dialog, QRect geometry)
     QPushButton* button = MakeGlyphButton(&dialog, QStringLiteral("btn_OK"), QObject::tr("OK"),
                                           QStyle::SP_DialogOkButton, geometry);
     button->setDefault(true);
+    button->setAccessibleDescription(QObject::tr("Closes the dialog and applies what it shows."));
     QObject::connect(button, &QPushButton::clicked, &dialog, &QDialog::accept);
     return button;
 }
@@ -69,6 +72,7 @@ QPushButton* MakeCancelButton(QDialog& dialog, QRect geometry)
 {
     QPushButton* button = MakeGlyphButton(&dialog, QStringLiteral("btn_Cancel"), QObject::tr("Cancel"),
                                           QStyle::SP_DialogCancelButton, geometry);
+    button->setAccessibleDescription(QObject::tr("Closes the dialog without changing anything."));
     QObject::connect(button, &QPushButton::clicked, &dialog, &QDialog::reject);
     return button;
 }

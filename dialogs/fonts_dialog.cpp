@@ -71,6 +71,11 @@ void Tfrm_Fonts::BuildControls()
                                                       QStringLiteral("btn_Font2"));
     Label1 = MakeSample(GroupBox1, QStringLiteral("Label1"));
     Label2 = MakeSample(GroupBox2, QStringLiteral("Label2"));
+    // Both buttons read "Change...": screen readers need to tell them apart.
+    btn_Font1->setAccessibleName(tr("Change the text and list box font"));
+    btn_Font1->setAccessibleDescription(tr("Chooses the font of the input and result boxes and the unit lists."));
+    btn_Font2->setAccessibleName(tr("Change the index tab font"));
+    btn_Font2->setAccessibleDescription(tr("Chooses the font of the category tabs."));
     connect(btn_Font1, &QPushButton::clicked, this, &Tfrm_Fonts::btn_Font1Click);
     connect(btn_Font2, &QPushButton::clicked, this, &Tfrm_Fonts::btn_Font2Click);
 
@@ -82,6 +87,7 @@ void Tfrm_Fonts::BuildControls()
     btn_Reset->setFont(DialogControlFont());
     btn_Reset->setGeometry(136, 201, 73, 27);
     btn_Reset->setAutoDefault(false);
+    btn_Reset->setAccessibleDescription(tr("Shows the original fonts again."));
     connect(btn_Reset, &QPushButton::clicked, this, &Tfrm_Fonts::btn_ResetClick);
     QPushButton* btn_OK = MakeOkButton(*this, QRect(216, 201, 73, 27));
 

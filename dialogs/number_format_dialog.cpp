@@ -34,14 +34,23 @@ public:
 struct FormChoice {
     int ViewType;
     const char* Caption;
+    const char* Description; // for screen readers
     QRect Geometry;
 };
 
 constexpr FormChoice FormChoices[] = {
-    {1, QT_TRANSLATE_NOOP("velmar::Tfrm_NumberFormat", "AutoFormat"), {24, 32, 113, 17}},
-    {2, QT_TRANSLATE_NOOP("velmar::Tfrm_NumberFormat", "Scientific"), {24, 56, 113, 17}},
-    {3, QT_TRANSLATE_NOOP("velmar::Tfrm_NumberFormat", "Fixed"), {24, 80, 113, 17}},
-    {4, QT_TRANSLATE_NOOP("velmar::Tfrm_NumberFormat", "Fixed with Commas"), {24, 104, 129, 17}},
+    {1, QT_TRANSLATE_NOOP("velmar::Tfrm_NumberFormat", "AutoFormat"),
+     QT_TRANSLATE_NOOP("velmar::Tfrm_NumberFormat", "Up to ten significant digits, with an exponent when needed."),
+     {24, 32, 113, 17}},
+    {2, QT_TRANSLATE_NOOP("velmar::Tfrm_NumberFormat", "Scientific"),
+     QT_TRANSLATE_NOOP("velmar::Tfrm_NumberFormat", "Always with an exponent, to the chosen number of digits."),
+     {24, 56, 113, 17}},
+    {3, QT_TRANSLATE_NOOP("velmar::Tfrm_NumberFormat", "Fixed"),
+     QT_TRANSLATE_NOOP("velmar::Tfrm_NumberFormat", "The chosen number of decimal places."), {24, 80, 113, 17}},
+    {4, QT_TRANSLATE_NOOP("velmar::Tfrm_NumberFormat", "Fixed with Commas"),
+     QT_TRANSLATE_NOOP("velmar::Tfrm_NumberFormat",
+                       "The chosen number of decimal places, with thousands marks."),
+     {24, 104, 129, 17}},
 };
 
 QGroupBox* MakeFrame(QWidget* parent, const QString& objectName, const QString& caption, QRect geometry)
@@ -80,6 +89,7 @@ void Tfrm_NumberFormat::BuildControls()
         button->setObjectName(QStringLiteral("RadioButton%1").arg(form.ViewType));
         button->setFont(DialogControlFont());
         button->setGeometry(form.Geometry);
+        button->setAccessibleDescription(tr(form.Description));
         choices_->addButton(button, form.ViewType);
     }
     connect(choices_, &QButtonGroup::idToggled, this, [this](int, bool checked) {
@@ -100,6 +110,8 @@ void Tfrm_NumberFormat::BuildControls()
     SpinEdit1->setGeometry(32, 88, 41, 22);
     SpinEdit1->setRange(0, 9);
     SpinEdit1->setValue(4);
+    SpinEdit1->setAccessibleName(tr("Decimal precision"));
+    SpinEdit1->setAccessibleDescription(tr("0-9 decimal places may be displayed."));
     QPalette digitBoxColours = SpinEdit1->palette();
     digitBoxColours.setColor(QPalette::Disabled, QPalette::Base,
                              digitBoxColours.color(QPalette::Active, QPalette::Button));

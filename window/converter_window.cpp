@@ -41,6 +41,13 @@ Control* placed(Control* control, const char* name, int left, int top, int width
     return control;
 }
 
+// What a screen reader announces for a control: its name, then its purpose.
+void describeForScreenReaders(QWidget& control, const QString& name, const QString& description)
+{
+    control.setAccessibleName(name);
+    control.setAccessibleDescription(description);
+}
+
 } // namespace
 
 Tfrm_Converter::Tfrm_Converter(RegionalMarks marks, QWidget* parent)
@@ -114,6 +121,16 @@ void Tfrm_Converter::createControls()
     setTabOrder(lst_In, txt_Out);
     setTabOrder(txt_Out, lst_Out);
     setTabOrder(lst_Out, TabSet1);
+
+    describeForScreenReaders(*txt_In, tr("Value to convert"),
+                             tr("The number to convert; the result follows every keystroke."));
+    describeForScreenReaders(*lst_In, tr("Convert from"), tr("The unit of the value to convert."));
+    describeForScreenReaders(*txt_Out, tr("Result"),
+                             tr("The converted value, read-only; click into it to select or copy it."));
+    describeForScreenReaders(*lst_Out, tr("Convert to"), tr("The unit of the result."));
+    // Its tab bar is announced by the caption of the selected tab.
+    describeForScreenReaders(*TabSet1, tr("Unit categories"),
+                             tr("The category of units to convert; the arrow keys choose another."));
     txt_In->setFocus();
 }
 

@@ -40,6 +40,8 @@ HelpWindow::HelpWindow(const QString& collectionFile, QWidget* parent)
     // converter window is closed.
     setAttribute(Qt::WA_QuitOnClose, false);
     resize(820, 600);
+    browser_->setAccessibleName(tr("Help page"));
+    browser_->setAccessibleDescription(tr("The topic shown; its links open other topics."));
 
     engine_->setReadOnly(true);
     engine_->setUsesFilterEngine(true);
@@ -77,6 +79,12 @@ void HelpWindow::buildNavigation()
     indexSearch_->setObjectName(QStringLiteral("helpIndexSearch"));
     indexSearch_->setClearButtonEnabled(true);
     indexSearch_->installEventFilter(this);
+    indexSearch_->setAccessibleDescription(tr("Narrows the keyword list as you type; Up and Down choose a "
+                                              "keyword, Enter shows its topic."));
+    contents->setAccessibleName(tr("Table of contents"));
+    contents->setAccessibleDescription(tr("The topics of the manual; Enter shows the selected topic."));
+    index->setAccessibleName(tr("Keywords"));
+    index->setAccessibleDescription(tr("The keywords of the manual; Enter shows the selected keyword's topic."));
     auto* searchLabel = new QLabel(tr("&Type the word you are looking for:"));
     searchLabel->setBuddy(indexSearch_);
 
