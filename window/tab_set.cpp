@@ -2,6 +2,7 @@
 
 #include <QScopedValueRollback>
 #include <QTabBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include <stdexcept>
@@ -27,6 +28,10 @@ TabSet::TabSet(QWidget* parent)
     bar_->setExpanding(false);
     bar_->setElideMode(Qt::ElideNone);
     bar_->setUsesScrollButtons(true);
+    // The scroll arrows are for the mouse; in the Tab key's round they would
+    // stand between the strip and the input box.
+    for (QToolButton* scrollButton : bar_->findChildren<QToolButton*>())
+        scrollButton->setFocusPolicy(Qt::NoFocus);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(bar_);

@@ -153,6 +153,16 @@ TEST_F(ConverterWindowTest, FocusTrackingFollowsTheTextBoxes)
     EXPECT_EQ(window->focusedTextBox(), nullptr);
 }
 
+TEST_F(ConverterWindowTest, TheTabKeyGoesRoundTheControlsPastTheResultBox)
+{
+    showWindow();
+    QWidget* const expectedRound[] = {lstIn, lstOut, tabBar, txtIn};
+    for (QWidget* expected : expectedRound) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), expected) << expected->objectName().toStdString();
+    }
+}
+
 TEST_F(ConverterWindowTest, OpeningAMenuKeepsTheFocusedBox)
 {
     showWindow();
