@@ -16,33 +16,34 @@ struct DecodedCharacter {
 
 DecodedCharacter decodeUtf8(std::string_view text)
 {
+    struct SequenceForm {
+        unsigned char LeadMask;
+        unsigned char LeadBits;
+        std::size_t Length;
+        char32_t Smallest; // below it the sequence is overlong
+    };
+    static constexpr SequenceForm Forms[] = {
+        {0x80, 0x00, 1, 0}, {0xE0, 0xC0, 2, 0x80}, {0xF0, 0xE0, 3, 0x800}, {0xF8, 0xF0, 4, 0x10000}};
+
     const auto lead = static_cast<unsigned char>(text[0]);
-    if (lead < 0x80)
-        return {lead, 1};
-    std::size_t length = 0;
-    char32_t codePoint = 0;
-    char32_t smallest = 0;
-    if ((lead & 0xE0) == 0xC0) {
-        length = 2, codePoint = lead & 0x1F, smallest = 0x80;
-    } else if ((lead & 0xF0) == 0xE0) {
-        length = 3, codePoint = lead & 0x0F, smallest = 0x800;
-    } else if ((lead & 0xF8) == 0xF0) {
-        length = 4, codePoint = lead & 0x07, smallest = 0x10000;
-    } else {
-        return {};
-    }
-    if (text.size() < length)
-        return {};
-    for (std::size_t i = 1; i < length; ++i) {
-        const auto byte = static_cast<unsigned char>(text[i]);
-        if ((byte & 0xC0) != 0x80)
+    for (const SequenceForm& form : Forms) {
+        if ((lead & form.LeadMask) != form.LeadBits)
+            continue;
+        if (text.size() < form.Length)
             return {};
-        codePoint = codePoint << 6 | (byte & 0x3F);
+        char32_t codePoint = lead & static_cast<unsigned char>(~form.LeadMask);
+        for (std::size_t i = 1; i < form.Length; ++i) {
+            const auto byte = static_cast<unsigned char>(text[i]);
+            if ((byte & 0xC0) != 0x80)
+                return {};
+            codePoint = codePoint << 6 | (byte & 0x3F);
+        }
+        const bool surrogate = codePoint >= 0xD800 && codePoint <= 0xDFFF;
+        if (codePoint < form.Smallest || codePoint > 0x10FFFF || surrogate)
+            return {};
+        return {codePoint, form.Length};
     }
-    const bool surrogate = codePoint >= 0xD800 && codePoint <= 0xDFFF;
-    if (codePoint < smallest || codePoint > 0x10FFFF || surrogate)
-        return {};
-    return {codePoint, length};
+    return {};
 }
 
 // C0 and C1 control characters, DEL included.
