@@ -103,8 +103,13 @@ bool mayHoldProgramKey(std::string_view line)
     const auto first = name.find_first_not_of(" \t");
     const auto last = name.find_last_not_of(" \t");
     name = first == std::string_view::npos ? std::string_view() : name.substr(first, last - first + 1);
-    const std::string lowerName = lowerAscii(name);
-    return std::ranges::any_of(keys(), [&](const ProgramKey& key) { return lowerAscii(key.Key) == lowerName; });
+    static const std::vector<std::string> lowerKeyNames = [] {
+        std::vector<std::string> names;
+        for (const ProgramKey& key : keys())
+            names.push_back(lowerAscii(key.Key));
+        return names;
+    }();
+    return std::ranges::find(lowerKeyNames, lowerAscii(name)) != lowerKeyNames.end();
 }
 
 // The lines without their line ends: "\n" and the carriage returns before
@@ -127,6 +132,13 @@ std::vector<std::string_view> linesOf(std::string_view bytes)
 
 void checkOtherLinesSurvive(std::string_view before, std::string_view after)
 {
+    constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+    if (before.starts_with(ByteOrderMark)) {
+        if (!after.starts_with(ByteOrderMark))
+            fail("the byte order mark was lost", after);
+        before.remove_prefix(ByteOrderMark.size());
+        after.remove_prefix(ByteOrderMark.size());
+    }
     const std::vector<std::string_view> afterLines = linesOf(after);
     auto next = afterLines.begin();
     for (const std::string_view line : linesOf(before)) {
