@@ -163,8 +163,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         saved = rememberedBy(window);
     }
     velmar::Tfrm_Converter restarted(velmar::RegionalMarks{});
-    // The last start's memory, before any switch of this one records into it.
-    auto loaded = rememberedBy(restarted);
+    // Loading ends with a switch to the selected tab, which records its
+    // category again; the saved positions are valid, so nothing changes.
+    const Remembered loaded = rememberedBy(restarted);
     if (!(loaded.Captions == saved.Captions && loaded.TabIndex == saved.TabIndex
           && loaded.ViewType == saved.ViewType && loaded.Precision == saved.Precision))
         fail("the tabs or the number format did not come back after a restart", "");
