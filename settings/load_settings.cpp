@@ -1,7 +1,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QMessageBox>
+#include <QWidget>
 
+#include <algorithm>
 #include <string>
 
 #include "converter_window.h"
@@ -51,19 +53,24 @@ void SelectStoredTab(const ProfileDocument& profile, TabSet& tabs)
         tabs.setTabIndex(stored);
 }
 
-// Nothing when the key is missing or malformed.
-std::optional<int> StoredInteger(const ProfileDocument& profile, std::string_view key)
+// Nothing when the key is missing or malformed; otherwise the stored value
+// brought within [lowest, highest].
+std::optional<int> StoredInteger(const ProfileDocument& profile, std::string_view key, int lowest, int highest)
 {
-    return parseProfileInteger(profile.readString(MainSection, key, {}));
+    const std::optional<int> stored = parseProfileInteger(profile.readString(MainSection, key, {}));
+    return stored ? std::optional(std::clamp(*stored, lowest, highest)) : std::nullopt;
 }
 
+// Qt computes a frame's right and bottom edges as position + size - 1: a
+// hand-edited value near the integer range would overflow there. No screen
+// reaches beyond the largest widget size.
 StoredFrame ReadStoredFrame(const ProfileDocument& profile)
 {
     StoredFrame frame;
-    frame.Top = StoredInteger(profile, FormTop);
-    frame.Left = StoredInteger(profile, FormLeft);
-    frame.Width = StoredInteger(profile, FormWidth);
-    frame.Height = StoredInteger(profile, FormHeight);
+    frame.Top = StoredInteger(profile, FormTop, -QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    frame.Left = StoredInteger(profile, FormLeft, -QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    frame.Width = StoredInteger(profile, FormWidth, 0, QWIDGETSIZE_MAX);
+    frame.Height = StoredInteger(profile, FormHeight, 0, QWIDGETSIZE_MAX);
     return frame;
 }
 

@@ -345,6 +345,10 @@ TEST_F(SettingsTest, TheStoredPlacementIsRestoredOnScreen)
         {"on a removed monitor", "FormTop=40\nFormLeft=30000\nFormWidth=520\nFormHeight=410\n",
          QRect(QGuiApplication::primaryScreen()->availableGeometry().topLeft(), QSize(520, 410))},
         {"malformed size", "FormTop=40\nFormLeft=30\nFormWidth=wide\nFormHeight=410\n", QRect(30, 40, 610, 410)},
+        {"beyond any screen", "FormTop=-2147483648\nFormLeft=2147483647\nFormWidth=520\nFormHeight=410\n",
+         QRect(QGuiApplication::primaryScreen()->availableGeometry().topLeft(), QSize(520, 410))},
+        {"larger than the desktop", "FormTop=40\nFormLeft=30\nFormWidth=2147483647\nFormHeight=2147483647\n",
+         QRect(QPoint(30, 40), QGuiApplication::primaryScreen()->virtualSize())},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
