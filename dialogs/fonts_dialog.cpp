@@ -1,13 +1,12 @@
 #include "fonts_dialog.h"
 
-#include <QApplication>
 #include <QFontDialog>
 #include <QGroupBox>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 
 #include "dialog_look.h"
+#include "reference/alert.h"
 #include "reference/help_topics.h"
 
 namespace velmar {
@@ -25,9 +24,8 @@ QLabel* MakeSample(QGroupBox* frame, const QString& objectName)
 
 void WarnOfRemovedAttributes(QWidget* parent)
 {
-    QApplication::beep();
-    QMessageBox::warning(parent, QObject::tr("Warning"),
-                         QObject::tr("Strikeout and underline attributes are not allowed."));
+    ShowAlert(parent, QMessageBox::Warning, QStringLiteral("Warning"),
+              QStringLiteral("Strikeout and underline attributes are not allowed."));
 }
 
 } // namespace

@@ -1,11 +1,10 @@
 #include <QAction>
-#include <QApplication>
-#include <QMessageBox>
 #include <QWidget>
 
 #include <algorithm>
 #include <string>
 
+#include "alert.h"
 #include "converter_window.h"
 #include "font_settings.h"
 #include "profile_values.h"
@@ -23,12 +22,9 @@ using namespace settings_keys;
 // middle of the screen.
 void TellTabOrderIsReset()
 {
-    QApplication::beep();
-    QMessageBox notice(QMessageBox::Information, QStringLiteral("Information"),
-                       QStringLiteral("Because of the addition of new unit categories in this version of Velmar "
-                                      "Converter, any custom category arranging will need to be redone."),
-                       QMessageBox::Ok);
-    notice.exec();
+    ShowAlert(nullptr, QMessageBox::Information, QStringLiteral("Information"),
+              QStringLiteral("Because of the addition of new unit categories in this version of Velmar "
+                             "Converter, any custom category arranging will need to be redone."));
 }
 
 void ApplyTabOrder(const ProfileDocument& profile, TabSet& tabs, const QStringList& displayNames)

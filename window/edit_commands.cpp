@@ -2,7 +2,7 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 
-#include "command_refusal.h"
+#include "alert.h"
 #include "converter_window.h"
 #include "inverted_input.h"
 #include "tab_set.h"
@@ -10,6 +10,14 @@
 #include "upper_case_line_edit.h"
 
 namespace velmar {
+namespace {
+
+void RefuseCommand(QWidget* owner, const QString& sentence)
+{
+    ShowAlert(owner, QMessageBox::Critical, QStringLiteral("Error"), sentence);
+}
+
+} // namespace
 
 void Tfrm_Converter::mnu_Exit1Click(QObject*)
 {

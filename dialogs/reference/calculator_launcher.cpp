@@ -1,9 +1,9 @@
 #include "calculator_launcher.h"
 
-#include <QApplication>
-#include <QMessageBox>
 #include <QProcess>
 #include <QStandardPaths>
+
+#include "alert.h"
 
 namespace velmar {
 
@@ -21,10 +21,8 @@ void StartCalculator(QWidget* owner)
 {
     if (StartDesktopCalculator())
         return;
-    QApplication::beep();
-    QMessageBox message(QMessageBox::Critical, QStringLiteral("Error"),
-                        QStringLiteral("Unable to start the Windows Calculator."), QMessageBox::Ok, owner);
-    message.exec();
+    ShowAlert(owner, QMessageBox::Critical, QStringLiteral("Error"),
+              QStringLiteral("Unable to start the Windows Calculator."));
 }
 
 } // namespace velmar
