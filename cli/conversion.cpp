@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "conversion_dispatch.h"
+#include "result_texts.h"
 
 namespace velmar {
 
@@ -19,14 +20,6 @@ ConversionOutcome Convert(const UnitCatalogue& catalogue, const ConversionReques
         // Whatever escapes the converter is what the general error report shows.
         return {ConversionOutcome::Kind::Fault, std::string(fault.what()) + "."};
     }
-}
-
-bool IsErrorText(std::string_view resultText)
-{
-    // Every result is a number, "INF", "NAN", a Roman numeral or a fraction, so
-    // no result can be mistaken for one of these.
-    return resultText.starts_with("invalid ") || resultText == "result too large"
-        || resultText == "decimal too precise";
 }
 
 } // namespace velmar

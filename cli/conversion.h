@@ -33,7 +33,4 @@ struct ConversionOutcome {
 ConversionOutcome Convert(const UnitCatalogue& catalogue, const ConversionRequest& request,
                           const NumberFormatSetting& setting, const RegionalMarks& marks);
 
-// Whether a result box text is one of the converters' error texts.
-bool IsErrorText(std::string_view resultText);
-
 } // namespace velmar

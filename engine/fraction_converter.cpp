@@ -11,7 +11,6 @@
 namespace velmar {
 namespace {
 
-constexpr std::string_view DecimalTooPrecise = "decimal too precise";
 constexpr Extended MixedNumberId = 2;
 constexpr int MostConvergents = 51;
 
