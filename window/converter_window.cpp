@@ -20,17 +20,6 @@ constexpr int DesignWidth = 610;
 constexpr int DesignHeight = 450;
 constexpr int DesignTabStripHeight = 18;
 
-// Window font: the boxes, the lists and the Fractions label use it.
-QFont designWindowFont()
-{
-    return QFont(QStringLiteral("Arial"), 10, QFont::Bold);
-}
-
-QFont designTabFont()
-{
-    return QFont(QStringLiteral("Small Fonts"), 7);
-}
-
 // Places a control at its design position; the layout rule takes over once
 // the panel has a size.
 template <typename Control>
@@ -55,7 +44,7 @@ Tfrm_Converter::Tfrm_Converter(RegionalMarks marks, QWidget* parent)
     , marks_(std::move(marks))
 {
     setObjectName(QStringLiteral("frm_Converter"));
-    setFont(designWindowFont());
+    setFont(DefaultTextFont().Font); // the boxes, the lists and the Fractions label use it
     resize(DesignWidth, DesignHeight);
     createControls();
     createMenus();
@@ -90,7 +79,7 @@ void Tfrm_Converter::createControls()
 
     TabSet1 = new TabSet(central);
     TabSet1->setObjectName(QStringLiteral("TabSet1"));
-    TabSet1->setFont(designTabFont());
+    TabSet1->setFont(DefaultTabFont().Font);
     TabSet1->setFixedHeight(DesignTabStripHeight);
     column->addWidget(Notebook1, 1);
     column->addWidget(TabSet1);
