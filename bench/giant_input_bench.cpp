@@ -22,6 +22,7 @@
 #include "unit_catalogue.h"
 #include "unit_list_box.h"
 #include "upper_case_line_edit.h"
+#include "utf8_text.h"
 
 namespace velmar {
 namespace {
@@ -90,7 +91,7 @@ void BM_WindowTakesGiantPaste(benchmark::State& state, const GiantCase& giant)
     Tfrm_Converter window(RegionalMarks{});
     window.show();
     auto* tabs = control<TabSet>(window, "TabSet1");
-    const QString caption = QString::fromUtf8(categoryInfo(giant.Category).DisplayName.data());
+    const QString caption = ToQString(categoryInfo(giant.Category).DisplayName);
     tabs->setTabIndex(static_cast<int>(tabs->tabs().indexOf(caption)));
     control<UnitListBox>(window, "lst_In")->setSelectedPosition(listPosition(window.catalogue(), giant.Category, giant.Source));
     control<UnitListBox>(window, "lst_Out")->setSelectedPosition(listPosition(window.catalogue(), giant.Category, giant.Target));

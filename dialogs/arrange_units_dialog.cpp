@@ -9,26 +9,13 @@
 #include "dialog_look.h"
 #include "glyph_caption_button.h"
 #include "reference/help_topics.h"
-#include "unit_catalogue.h"
 
 namespace velmar {
-namespace {
 
-QStringList CatalogueOrder()
-{
-    QStringList names;
-    names.reserve(CategoryCount);
-    for (int category = 0; category < CategoryCount; ++category) {
-        const std::string_view name = categoryInfo(category).DisplayName;
-        names.append(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
-    }
-    return names;
-}
-
-} // namespace
-
-Tfrm_ArrangeUnits::Tfrm_ArrangeUnits(QWidget* owner, const QStringList& tabCaptions, const FontChoice& textFont)
+Tfrm_ArrangeUnits::Tfrm_ArrangeUnits(QWidget* owner, const QStringList& tabCaptions, QStringList resetOrder,
+                                     const FontChoice& textFont)
     : QDialog(owner)
+    , resetOrder_(std::move(resetOrder))
 {
     MakeFixedDialog(*this, tr("Arrange Category Order"), QSize(297, 268));
     lst_Units = MakeCategoryList(*this, tr("Arrange the Unit Categories in any order:"), tabCaptions, textFont);
@@ -127,7 +114,7 @@ void Tfrm_ArrangeUnits::btn_MoveDnClick()
 
 void Tfrm_ArrangeUnits::btn_ResetClick()
 {
-    ShowOrder(CatalogueOrder());
+    ShowOrder(resetOrder_);
 }
 
 void Tfrm_ArrangeUnits::cmd_SortClick()
@@ -141,9 +128,9 @@ void Tfrm_ArrangeUnits::cmd_SortClick()
 }
 
 std::optional<QStringList> RunArrangeCategoryDialog(QWidget* owner, const QStringList& tabCaptions,
-                                                    const FontChoice& textFont)
+                                                    const QStringList& resetOrder, const FontChoice& textFont)
 {
-    Tfrm_ArrangeUnits dialog(owner, tabCaptions, textFont);
+    Tfrm_ArrangeUnits dialog(owner, tabCaptions, resetOrder, textFont);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.Order();

@@ -16,8 +16,10 @@ class Tfrm_ArrangeUnits : public QDialog {
     Q_OBJECT
 
 public:
-    // Lists the captions in tab order, nothing selected.
-    Tfrm_ArrangeUnits(QWidget* owner, const QStringList& tabCaptions, const FontChoice& textFont);
+    // Lists the captions in tab order, nothing selected. Reset lists
+    // `resetOrder` again: the display names the tab strip was first filled from.
+    Tfrm_ArrangeUnits(QWidget* owner, const QStringList& tabCaptions, QStringList resetOrder,
+                      const FontChoice& textFont);
 
     // The captions in the order the list now shows.
     QStringList Order() const;
@@ -33,6 +35,7 @@ private:
     void btn_ResetClick();
     void cmd_SortClick();
 
+    QStringList resetOrder_;
     QListWidget* lst_Units = nullptr;
     QAbstractButton* btn_MoveUp = nullptr;
     QAbstractButton* btn_MoveDn = nullptr;
@@ -41,6 +44,6 @@ private:
 // Shows the dialog modally over `owner`; the new tab order on OK, nothing on
 // Cancel. The caller replaces its tab list even when the order is unchanged.
 std::optional<QStringList> RunArrangeCategoryDialog(QWidget* owner, const QStringList& tabCaptions,
-                                                    const FontChoice& textFont);
+                                                    const QStringList& resetOrder, const FontChoice& textFont);
 
 } // namespace velmar

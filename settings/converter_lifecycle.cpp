@@ -1,5 +1,6 @@
 #include "application_title.h"
 #include "converter_window.h"
+#include "utf8_text.h"
 
 namespace velmar {
 
@@ -9,10 +10,8 @@ void Tfrm_Converter::FormCreate()
 {
     setWindowTitle(QString::fromUtf8(ApplicationTitle));
     categoryDisplayNames_.clear();
-    for (int category = 0; category < CategoryCount; ++category) {
-        const std::string_view name = categoryInfo(category).DisplayName;
-        categoryDisplayNames_.append(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
-    }
+    for (int category = 0; category < CategoryCount; ++category)
+        categoryDisplayNames_.append(ToQString(categoryInfo(category).DisplayName));
     hasFocusedTextBox_ = false;
     focusedTextBox_ = nullptr;
     state_.PendingCategory = NoSwitchPending;

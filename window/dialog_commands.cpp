@@ -41,7 +41,8 @@ void Tfrm_Converter::mnu_ChooseUnitCategory1Click(QObject*)
 void Tfrm_Converter::mnu_ArrangeOrderofCategories1Click(QObject*)
 {
     // Replacing the tabs selects the first one, even when the order is unchanged.
-    if (const auto order = RunArrangeCategoryDialog(this, TabSet1->tabs(), converterFonts().Text))
+    const auto order = RunArrangeCategoryDialog(this, TabSet1->tabs(), categoryDisplayNames_, converterFonts().Text);
+    if (order)
         TabSet1->setTabs(*order);
 }
 

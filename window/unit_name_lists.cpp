@@ -1,6 +1,7 @@
 #include "converter_window.h"
 #include "unit_list_box.h"
 #include "upper_case_line_edit.h"
+#include "utf8_text.h"
 
 namespace velmar {
 
@@ -13,7 +14,7 @@ void Tfrm_Converter::RebuildUnitNameLists()
     for (int category = 0; category < CategoryCount; ++category) {
         QStringList& names = (*unitNameLists_)[category];
         for (const UnitEntry& unit : catalogue_.table(category))
-            names.append(QString::fromUtf8(unit.Name.data(), static_cast<qsizetype>(unit.Name.size())));
+            names.append(ToQString(unit.Name));
     }
     lst_Out->setItems(lst_In->items());
     txt_In->setText(QString());

@@ -107,7 +107,7 @@ TEST(ChooseCategoryDialog, ReturnsTheChosenTabOnlyWhenConfirmed)
 
 struct OpenArrangeDialog {
     explicit OpenArrangeDialog(const QStringList& tabs = CatalogueOrder)
-        : dialog(nullptr, tabs, DefaultTextFont())
+        : dialog(nullptr, tabs, CatalogueOrder, DefaultTextFont())
     {
         dialog.show();
     }
@@ -197,7 +197,9 @@ TEST(ArrangeCategoryDialog, ReturnsTheNewOrderOnlyWhenConfirmed)
     };
     for (const Case& c : cases) {
         ModalWatcher watcher(c.Answer);
-        EXPECT_EQ(RunArrangeCategoryDialog(nullptr, Reversed(CatalogueOrder), DefaultTextFont()), c.Result) << c.Name;
+        EXPECT_EQ(RunArrangeCategoryDialog(nullptr, Reversed(CatalogueOrder), CatalogueOrder, DefaultTextFont()),
+                  c.Result)
+            << c.Name;
     }
 }
 

@@ -13,6 +13,7 @@
 #include "tab_set.h"
 #include "unit_list_box.h"
 #include "upper_case_line_edit.h"
+#include "utf8_text.h"
 
 namespace velmar {
 namespace {
@@ -51,7 +52,7 @@ TEST(GiantPaste, TheBoxKeepsTheBeginningAndItsResultIsShown)
         SCOPED_TRACE(caption);
         Tfrm_Converter window(RegionalMarks{});
         auto* tabs = window.findChild<TabSet*>("TabSet1");
-        tabs->setTabIndex(static_cast<int>(tabs->tabs().indexOf(QString::fromUtf8(caption.data()))));
+        tabs->setTabIndex(static_cast<int>(tabs->tabs().indexOf(ToQString(caption))));
         window.findChild<UnitListBox*>("lst_In")->setSelectedPosition(listPosition(window, c.Category, c.Source));
         window.findChild<UnitListBox*>("lst_Out")->setSelectedPosition(listPosition(window, c.Category, c.Target));
         auto* input = window.findChild<UpperCaseLineEdit*>("txt_In");

@@ -97,7 +97,9 @@ const WindowCase Windows[] = {
     {"Choose Category",
      [] { return std::make_unique<Tfrm_ChooseUnits>(nullptr, categoryCaptions(), 0, DefaultTextFont()); }},
     {"Arrange Category Order",
-     [] { return std::make_unique<Tfrm_ArrangeUnits>(nullptr, categoryCaptions(), DefaultTextFont()); }},
+     [] {
+         return std::make_unique<Tfrm_ArrangeUnits>(nullptr, categoryCaptions(), categoryCaptions(), DefaultTextFont());
+     }},
     {"Fonts",
      [] { return std::make_unique<Tfrm_Fonts>(nullptr, ConverterFonts{DefaultTextFont(), DefaultTabFont()}); }},
     {"About", [] { return std::make_unique<Tfrm_About>(nullptr, 399); }},

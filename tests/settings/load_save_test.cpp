@@ -23,6 +23,7 @@
 #include "tab_set.h"
 #include "unit_list_box.h"
 #include "upper_case_line_edit.h"
+#include "utf8_text.h"
 
 namespace velmar {
 namespace {
@@ -39,7 +40,7 @@ QStringList catalogueDisplayNames()
 {
     QStringList names;
     for (int category = 0; category < CategoryCount; ++category)
-        names.append(QString::fromUtf8(categoryInfo(category).DisplayName.data()));
+        names.append(ToQString(categoryInfo(category).DisplayName));
     return names;
 }
 

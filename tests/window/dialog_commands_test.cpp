@@ -262,6 +262,13 @@ TEST_F(DialogCommandsTest, ArrangeOkReplacesTheTabsAndShowsTheFirst)
     QTest::keyClicks(txtIn, "ff.");
     EXPECT_EQ(txtIn->text(), "FF");
     EXPECT_EQ(memory(NumbersIndex).ValueIn, "FF");
+
+    // Reset goes back to the names the strip was first filled with.
+    runCommand("mnu_ArrangeOrderofCategories1", [](QWidget& dialog) {
+        ClickButton(dialog, "btn_Reset");
+        Confirm(dialog);
+    });
+    EXPECT_EQ(tabSet->tabs(), window->categoryDisplayNames());
 }
 
 TEST_F(DialogCommandsTest, AFaultInTheSwitchACommandStartsIsReported)
