@@ -8,6 +8,7 @@
 #include "category_list.h"
 #include "dialog_look.h"
 #include "glyph_caption_button.h"
+#include "list_rows.h"
 #include "reference/help_topics.h"
 
 namespace velmar {

@@ -16,10 +16,4 @@ struct FontChoice;
 QListWidget* MakeCategoryList(QDialog& dialog, const QString& prompt, const QStringList& captions,
                               const FontChoice& textFont);
 
-// The selected row, -1 when nothing is selected.
-int SelectedRow(const QListWidget& list);
-
-// The texts of the list's items, top to bottom.
-QStringList ItemTexts(const QListWidget& list);
-
 } // namespace velmar

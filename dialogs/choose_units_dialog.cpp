@@ -5,6 +5,7 @@
 
 #include "category_list.h"
 #include "dialog_look.h"
+#include "list_rows.h"
 #include "reference/help_topics.h"
 
 namespace velmar {

@@ -5,6 +5,8 @@
 
 #include <algorithm>
 
+#include "list_rows.h"
+
 namespace velmar {
 namespace {
 
@@ -34,17 +36,12 @@ void UnitListBox::setItems(const QStringList& names)
 
 QStringList UnitListBox::items() const
 {
-    QStringList names;
-    names.reserve(count());
-    for (int row = 0; row < count(); ++row)
-        names.append(item(row)->text());
-    return names;
+    return ItemTexts(*this);
 }
 
 int UnitListBox::selectedPosition() const
 {
-    const QModelIndexList selected = selectionModel()->selectedIndexes();
-    return selected.isEmpty() ? -1 : selected.first().row();
+    return SelectedRow(*this);
 }
 
 void UnitListBox::setSelectedPosition(int position)

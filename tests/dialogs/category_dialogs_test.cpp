@@ -6,8 +6,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "category_list.h"
 #include "font_choice.h"
+#include "list_rows.h"
 #include "modal_watcher.h"
 #include "qt_printing.h"
 
