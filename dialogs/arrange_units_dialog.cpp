@@ -55,12 +55,8 @@ void Tfrm_ArrangeUnits::BuildButtons()
     connect(btn_Help, &QPushButton::clicked, this,
             [] { ShowHelpTopic(QStringLiteral("ArrangeCategoryOrderScreen")); });
     QPushButton* btn_Cancel = MakeCancelButton(*this, QRect(56, 233, 73, 27));
-    auto* btn_Reset = new QPushButton(tr("Reset"), this);
-    btn_Reset->setObjectName(QStringLiteral("btn_Reset"));
-    btn_Reset->setFont(DialogControlFont());
-    btn_Reset->setGeometry(136, 233, 73, 27);
-    btn_Reset->setAutoDefault(false);
-    btn_Reset->setAccessibleDescription(tr("Puts the categories back in their original order."));
+    QPushButton* btn_Reset = MakeResetButton(*this, QRect(136, 233, 73, 27),
+                                             tr("Puts the categories back in their original order."));
     connect(btn_Reset, &QPushButton::clicked, this, &Tfrm_ArrangeUnits::btn_ResetClick);
     QPushButton* btn_OK = MakeOkButton(*this, QRect(216, 233, 73, 27));
 

@@ -77,4 +77,15 @@ QPushButton* MakeCancelButton(QDialog& dialog, QRect geometry)
     return button;
 }
 
+QPushButton* MakeResetButton(QDialog& dialog, QRect geometry, const QString& description)
+{
+    auto* button = new QPushButton(QObject::tr("Reset"), &dialog);
+    button->setObjectName(QStringLiteral("btn_Reset"));
+    button->setFont(DialogControlFont());
+    button->setGeometry(geometry);
+    button->setAutoDefault(false);
+    button->setAccessibleDescription(description);
+    return button;
+}
+
 } // namespace velmar

@@ -36,4 +36,8 @@ QPushButton* MakeOkButton(QDialog& dialog, QRect geometry);
 // "Cancel": closes the dialog as cancelled, as Escape does.
 QPushButton* MakeCancelButton(QDialog& dialog, QRect geometry);
 
+// "Reset": shows the dialog's original choices again; `description` tells a
+// screen reader which. Enter keeps pressing the default button.
+QPushButton* MakeResetButton(QDialog& dialog, QRect geometry, const QString& description);
+
 } // namespace velmar

@@ -80,12 +80,7 @@ void Tfrm_Fonts::BuildControls()
     QPushButton* btn_Help = MakeHelpButton(this, QRect(8, 201, 25, 27));
     connect(btn_Help, &QPushButton::clicked, this, [] { ShowHelpTopic(QStringLiteral("FontsScreen")); });
     QPushButton* btn_Cancel = MakeCancelButton(*this, QRect(56, 201, 73, 27));
-    auto* btn_Reset = new QPushButton(tr("Reset"), this);
-    btn_Reset->setObjectName(QStringLiteral("btn_Reset"));
-    btn_Reset->setFont(DialogControlFont());
-    btn_Reset->setGeometry(136, 201, 73, 27);
-    btn_Reset->setAutoDefault(false);
-    btn_Reset->setAccessibleDescription(tr("Shows the original fonts again."));
+    QPushButton* btn_Reset = MakeResetButton(*this, QRect(136, 201, 73, 27), tr("Shows the original fonts again."));
     connect(btn_Reset, &QPushButton::clicked, this, &Tfrm_Fonts::btn_ResetClick);
     QPushButton* btn_OK = MakeOkButton(*this, QRect(216, 201, 73, 27));
 
