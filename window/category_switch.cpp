@@ -39,7 +39,7 @@ void Tfrm_Converter::TabSet1Change(QObject*, int newTab, bool&)
     lst_Out->setItems(names);
     lst_In->setSelectedPosition(memory.FormatIn);
     lst_Out->setSelectedPosition(memory.FormatOut);
-    txt_In->setText(QString::fromStdString(memory.ValueIn));
+    txt_In->setTextAsGiven(QString::fromStdString(memory.ValueIn));
 
     // Fractions converts from a decimal alone: its label takes the source list's place.
     const bool fractions = category == FractionsIndex;

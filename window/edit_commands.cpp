@@ -71,12 +71,12 @@ void Tfrm_Converter::mnu_ReverseSelectedUnits1Click(QObject*)
     if (input == txt_In->text())
         MainChange(txt_In); // the same text raises no change, yet the swapped units must be recorded
     else
-        txt_In->setText(input);
+        txt_In->setTextAsGiven(input);
 }
 
 void Tfrm_Converter::mnu_ClearInputTextBox1Click(QObject*)
 {
-    txt_In->setText(QString());
+    txt_In->setTextAsGiven(QString());
 }
 
 // Forgets every category's input and units and starts again at the first tab.
@@ -86,7 +86,7 @@ void Tfrm_Converter::mnu_Reset1Click(QObject*)
     TabSet1->setTabIndex(0);
     lst_In->setSelectedPosition(-1);
     lst_Out->setSelectedPosition(-1);
-    txt_In->setText(QString());
+    txt_In->setTextAsGiven(QString());
     txt_In->setFocus();
 }
 

@@ -17,7 +17,7 @@ void Tfrm_Converter::RebuildUnitNameLists()
             names.append(ToQString(unit.Name));
     }
     lst_Out->setItems(lst_In->items());
-    txt_In->setText(QString());
+    txt_In->setTextAsGiven(QString());
     txt_Out->setText(QString());
 }
 

@@ -29,7 +29,7 @@ UpperCaseLineEdit::UpperCaseLineEdit(QWidget* parent)
     setValidator(validator_);
 }
 
-void UpperCaseLineEdit::setText(const QString& text)
+void UpperCaseLineEdit::setTextAsGiven(const QString& text)
 {
     QScopedValueRollback<bool> asGiven(validator_->enabled, false);
     QLineEdit::setText(text);

@@ -13,9 +13,9 @@ class UpperCaseLineEdit : public QLineEdit {
 public:
     explicit UpperCaseLineEdit(QWidget* parent = nullptr);
 
-    // Hides QLineEdit::setText, which would run the upper-casing too. Raises
-    // textChanged only when the text differs.
-    void setText(const QString& text);
+    // Sets the text exactly as given, where QLineEdit::setText would upper-case
+    // it. Raises textChanged only when the text differs.
+    void setTextAsGiven(const QString& text);
 
 private:
     class UpperCaseValidator;

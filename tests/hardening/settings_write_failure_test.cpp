@@ -84,7 +84,7 @@ TEST(SettingsWriteFailure, IsReportedAndKeepsThePreviousFile)
 
         FaultRecorder faults;
         auto window = std::make_unique<Tfrm_Converter>(RegionalMarks{});
-        window->findChild<UpperCaseLineEdit*>("txt_In")->setText(QStringLiteral("12"));
+        window->findChild<UpperCaseLineEdit*>("txt_In")->setTextAsGiven(QStringLiteral("12"));
         {
             std::optional<FileSizeLimit> fullDisk;
             std::optional<ReadOnlyFolder> readOnly;

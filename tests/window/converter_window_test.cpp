@@ -108,7 +108,7 @@ TEST_F(ConverterWindowTest, AReadingOverflowIsReportedAndKeepsTheResult)
     lstOut->setSelectedPosition(MeterPosition);
     QTest::keyClicks(txtIn, "1");
     ASSERT_EQ(txtOut->text(), "1");
-    txtIn->setText("1E4933");
+    txtIn->setTextAsGiven("1E4933");
     EXPECT_EQ(faults.messages, QStringList{"Floating point overflow."});
     EXPECT_EQ(txtOut->text(), "1");
     EXPECT_EQ(memory(LengthIndex).ValueIn, "1E4933");
@@ -124,6 +124,16 @@ TEST_F(ConverterWindowTest, AUnitPickedByTheUserConverts)
                       lstOut->visualItemRect(lstOut->item(MeterPosition)).center());
     EXPECT_EQ(memory(LengthIndex).FormatOut, MeterPosition);
     EXPECT_EQ(txtOut->text(), "1000");
+}
+
+TEST_F(ConverterWindowTest, ASwitchShowsTheRememberedInputExactlyAsItWasStored)
+{
+    constexpr int RomanPosition = 4;
+    constexpr int DecimalPosition = 2;
+    memory(NumbersIndex) = {"mcm", RomanPosition, DecimalPosition};
+    tabSet->setTabIndex(NumbersIndex);
+    EXPECT_EQ(txtIn->text(), "mcm");
+    EXPECT_EQ(txtOut->text(), "invalid Roman numeral"); // "MCM" would read as 1900
 }
 
 TEST_F(ConverterWindowTest, MemoryFollowsTheCategoryNotTheTabPosition)

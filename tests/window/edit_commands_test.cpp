@@ -54,7 +54,7 @@ protected:
         tabSet->setTabIndex(c);
         lstIn->setSelectedPosition(static_cast<int>(lstIn->items().indexOf(source)));
         lstOut->setSelectedPosition(static_cast<int>(lstOut->items().indexOf(target)));
-        txtIn->setText(input);
+        txtIn->setTextAsGiven(input);
     }
 
     QString sourceUnit() const { return lstIn->items().value(lstIn->selectedPosition()); }

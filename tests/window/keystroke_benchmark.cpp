@@ -31,7 +31,7 @@ void runKeystrokes(benchmark::State& state, const Keystrokes& keystrokes, bool r
     window.findChild<UnitListBox*>("lst_In")->setSelectedPosition(keystrokes.SourcePosition);
     window.findChild<UnitListBox*>("lst_Out")->setSelectedPosition(keystrokes.TargetPosition);
     auto* input = window.findChild<UpperCaseLineEdit*>("txt_In");
-    input->setText(keystrokes.Input);
+    input->setTextAsGiven(keystrokes.Input);
     QCoreApplication::processEvents();
 
     bool typeDigit = true;

@@ -18,7 +18,7 @@ protected:
     {
         lstIn->setSelectedPosition(positionOf(lstIn, source));
         lstOut->setSelectedPosition(positionOf(lstOut, target));
-        txtIn->setText(input);
+        txtIn->setTextAsGiven(input);
     }
 };
 
