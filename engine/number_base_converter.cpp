@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cmath>
 
 #include "result_texts.h"
@@ -182,13 +183,28 @@ std::string Num_Change(std::string_view inputText, std::optional<Extended> sourc
     if (!std::all_of(inputText.begin(), inputText.end(), isAccepted))
         return source->InvalidInputText;
 
-    const std::optional<std::int32_t> value =
-        source->Base ? readDigits(inputText, *source->Base) : readRoman(inputText);
-    if (!value)
-        return std::string(ResultTooLarge);
+    // A Roman numeral goes on as the decimal text of its value.
+    std::string romanValue;
+    std::string_view digits = inputText;
+    std::int32_t sourceBase = 10;
+    if (source->Base) {
+        sourceBase = *source->Base;
+    } else {
+        const std::optional<std::int32_t> value = readRoman(inputText);
+        if (!value)
+            return std::string(ResultTooLarge);
+        romanValue = std::to_string(*value);
+        digits = romanValue;
+    }
     if (target->Base)
-        return writeDigits(*value, *target->Base);
-    return *value <= LargestRomanOutput ? writeRoman(*value) : std::string(ResultTooLarge);
+        return BaseConvert(digits, sourceBase, *target->Base);
+
+    const std::string decimal = BaseConvert(digits, sourceBase, 10);
+    if (decimal == ResultTooLarge)
+        return decimal;
+    std::int32_t value = 0; // a decimal text BaseConvert wrote always fits
+    std::from_chars(decimal.data(), decimal.data() + decimal.size(), value);
+    return value <= LargestRomanOutput ? writeRoman(value) : std::string(ResultTooLarge);
 }
 
 } // namespace velmar
