@@ -5,16 +5,13 @@
 #include <system_error>
 #include <unistd.h>
 
+#include "io_block.h"
+
 namespace velmar {
-namespace {
-
-constexpr std::size_t BlockSize = std::size_t{1} << 20;
-
-} // namespace
 
 LineReader::LineReader(int fileDescriptor)
     : fileDescriptor_(fileDescriptor)
-    , buffer_(BlockSize)
+    , buffer_(IoBlockSize)
 {
 }
 

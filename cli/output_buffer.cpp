@@ -4,22 +4,19 @@
 #include <system_error>
 #include <unistd.h>
 
+#include "io_block.h"
+
 namespace velmar {
-namespace {
-
-constexpr std::size_t BlockSize = std::size_t{1} << 20;
-
-} // namespace
 
 OutputBuffer::OutputBuffer(int fileDescriptor)
     : fileDescriptor_(fileDescriptor)
 {
-    text_.reserve(2 * BlockSize);
+    text_.reserve(2 * IoBlockSize);
 }
 
 void OutputBuffer::writeIfFull()
 {
-    if (text_.size() >= BlockSize)
+    if (text_.size() >= IoBlockSize)
         flush();
 }
 

@@ -12,7 +12,6 @@ void Tfrm_Converter::FormCreate()
     categoryDisplayNames_.clear();
     for (int category = 0; category < CategoryCount; ++category)
         categoryDisplayNames_.append(ToQString(categoryInfo(category).DisplayName));
-    hasFocusedTextBox_ = false;
     focusedTextBox_ = nullptr;
     state_.PendingCategory = NoSwitchPending;
     catalogue_.BuildUnitTables();

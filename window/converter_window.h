@@ -80,7 +80,7 @@ public:
     // Which text box has the keyboard focus.
     void Txt_Enter(QObject* sender);
     void Txt_Exit(QObject* sender);
-    bool hasFocusedTextBox() const { return hasFocusedTextBox_; }
+    bool hasFocusedTextBox() const { return focusedTextBox_ != nullptr; }
     QLineEdit* focusedTextBox() const { return focusedTextBox_; }
 
     // Menu commands. Each runs from its menu item or shortcut.
@@ -108,7 +108,6 @@ public:
     UnitCatalogue& catalogue() { return catalogue_; }
     ConverterState& converterState() { return state_; }
     NumberFormatSetting& numberFormat() { return numberFormat_; }
-    const RegionalMarks& regionalMarks() const { return marks_; }
     const QStringList& categoryDisplayNames() const { return categoryDisplayNames_; }
 
 protected:
@@ -135,8 +134,7 @@ private:
     std::optional<std::array<QStringList, CategoryCount>> unitNameLists_;
     // Read once by LoadSettings, written once by SaveSettings.
     std::optional<SettingsFile> settingsFile_;
-    bool hasFocusedTextBox_ = false;
-    QLineEdit* focusedTextBox_ = nullptr;
+    QLineEdit* focusedTextBox_ = nullptr; // none while neither text box has the focus
 
     // Controls.
     TabSet* TabSet1 = nullptr;

@@ -30,7 +30,7 @@ void Tfrm_Converter::mnu_Exit1Click(QObject*)
 // them only where they make sense. A change of txt_In's text converts.
 void Tfrm_Converter::mnu_Cut1Click(QObject*)
 {
-    if (!hasFocusedTextBox_ || !focusedTextBox_->hasSelectedText())
+    if (!hasFocusedTextBox() || !focusedTextBox_->hasSelectedText())
         return;
     QGuiApplication::clipboard()->setText(focusedTextBox_->selectedText());
     focusedTextBox_->insert(QString());
@@ -38,14 +38,14 @@ void Tfrm_Converter::mnu_Cut1Click(QObject*)
 
 void Tfrm_Converter::mnu_Copy1Click(QObject*)
 {
-    if (hasFocusedTextBox_ && focusedTextBox_->hasSelectedText())
+    if (hasFocusedTextBox() && focusedTextBox_->hasSelectedText())
         QGuiApplication::clipboard()->setText(focusedTextBox_->selectedText());
 }
 
 void Tfrm_Converter::mnu_Paste1Click(QObject*)
 {
     const QString text = QGuiApplication::clipboard()->text();
-    if (hasFocusedTextBox_ && !text.isEmpty())
+    if (hasFocusedTextBox() && !text.isEmpty())
         focusedTextBox_->insert(text);
 }
 

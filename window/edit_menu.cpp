@@ -23,7 +23,7 @@ bool clipboardHoldsText()
 // box is selected whole first, so Copy takes the complete result.
 void Tfrm_Converter::mnu_Edit1Click(QObject*)
 {
-    QLineEdit* box = hasFocusedTextBox_ ? focusedTextBox_ : nullptr;
+    QLineEdit* box = focusedTextBox_;
     if (box == nullptr) {
         for (QAction* item : {mnu_Cut1, mnu_Copy1, mnu_Paste1})
             item->setEnabled(false);

@@ -7,13 +7,11 @@ namespace velmar {
 
 void Tfrm_Converter::Txt_Enter(QObject* sender)
 {
-    hasFocusedTextBox_ = true;
     focusedTextBox_ = qobject_cast<QLineEdit*>(sender);
 }
 
 void Tfrm_Converter::Txt_Exit(QObject*)
 {
-    hasFocusedTextBox_ = false;
     focusedTextBox_ = nullptr;
 }
 
