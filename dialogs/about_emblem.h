@@ -4,8 +4,8 @@
 
 namespace velmar {
 
-// The product emblem: a measuring rule under a pair of exchange arrows,
-// drawn to fit whatever size it is given.
+// The About window's picture: the program's emblem, as large as fits and
+// centred in whatever size it is given.
 class AboutEmblem : public QWidget {
 public:
     explicit AboutEmblem(QWidget* parent);

@@ -2,6 +2,9 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <QTransform>
+
+#include "block_arrow.h"
 
 namespace velmar {
 namespace {
@@ -9,19 +12,9 @@ namespace {
 // A horizontal arrow in the unit square, centred on y = `middle`.
 QPainterPath unitArrow(qreal middle, bool pointsRight)
 {
-    const qreal tip = pointsRight ? 0.84 : 0.16;
-    const qreal tail = pointsRight ? 0.16 : 0.84;
-    const qreal headStart = pointsRight ? 0.58 : 0.42;
-    QPainterPath arrow;
-    arrow.moveTo(tail, middle - 0.055);
-    arrow.lineTo(headStart, middle - 0.055);
-    arrow.lineTo(headStart, middle - 0.15);
-    arrow.lineTo(tip, middle);
-    arrow.lineTo(headStart, middle + 0.15);
-    arrow.lineTo(headStart, middle + 0.055);
-    arrow.lineTo(tail, middle + 0.055);
-    arrow.closeSubpath();
-    return arrow;
+    const QPainterPath arrow = RightBlockArrow(QRectF(0.16, middle - 0.15, 0.68, 0.3), 0.11, 0.26);
+    // Mirrored about the square's vertical centre line.
+    return pointsRight ? arrow : QTransform(-1, 0, 0, 1, 1, 0).map(arrow);
 }
 
 } // namespace
