@@ -1,13 +1,9 @@
 #include "calculator_launcher.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -74,30 +70,6 @@ TEST_F(SearchPathTest, StartsTheFirstInstalledCalculatorInOrderOfPreference)
         EXPECT_EQ(startedCalculators(), QStringList{entry.expected});
         EXPECT_FALSE(QFile::exists(root_.filePath(QStringLiteral("shell-was-used"))));
     }
-}
-
-TEST_F(SearchPathTest, WithoutACalculatorTheErrorMessageIsShown)
-{
-    QString title;
-    QString text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QList<QAbstractButton*> buttons;
-    QTimer::singleShot(0, [&] {
-        auto* message = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        ASSERT_NE(message, nullptr);
-        title = message->windowTitle();
-        text = message->text();
-        icon = message->icon();
-        buttons = message->buttons();
-        EXPECT_EQ(message->standardButton(buttons.value(0)), QMessageBox::Ok);
-        message->accept();
-    });
-    StartCalculator(nullptr);
-
-    EXPECT_EQ(title, QLatin1String("Error"));
-    EXPECT_EQ(text, QLatin1String("Unable to start the Windows Calculator."));
-    EXPECT_EQ(icon, QMessageBox::Critical);
-    EXPECT_EQ(buttons.size(), 1);
 }
 
 } // namespace

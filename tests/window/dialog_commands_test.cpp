@@ -323,6 +323,9 @@ TEST_F(DialogCommandsTest, CalculatorWithoutOneOnThePathShowsTheError)
         auto* message = qobject_cast<QMessageBox*>(&modal);
         ASSERT_NE(message, nullptr);
         EXPECT_EQ(message->parentWidget(), window.get());
+        EXPECT_EQ(message->windowTitle(), "Error");
+        EXPECT_EQ(message->icon(), QMessageBox::Critical);
+        EXPECT_EQ(message->standardButtons(), QMessageBox::Ok);
         text = message->text();
         message->accept();
     });
