@@ -3,16 +3,18 @@
 
 #include <QAbstractButton>
 #include <QListWidget>
-#include <QTest>
 #include <gtest/gtest.h>
 
 #include "font_choice.h"
 #include "list_rows.h"
 #include "modal_watcher.h"
 #include "qt_printing.h"
+#include "widget_clicks.h"
 
 using namespace velmar;
 using velmar::test_support::ClickButton;
+using velmar::test_support::ClickRow;
+using velmar::test_support::DoubleClickRow;
 using velmar::test_support::ModalWatcher;
 
 namespace {
@@ -40,26 +42,6 @@ QListWidget& ListOf(QWidget& dialog)
     return *dialog.findChild<QListWidget*>(QStringLiteral("lst_Units"));
 }
 
-QPoint CentreOfRow(QListWidget& list, int row)
-{
-    list.scrollToItem(list.item(row));
-    return list.visualItemRect(list.item(row)).center();
-}
-
-void ClickRow(QWidget& dialog, int row)
-{
-    QListWidget& list = ListOf(dialog);
-    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, CentreOfRow(list, row));
-}
-
-// A double click reaches a widget as a click followed by the double-click event.
-void DoubleClickRow(QWidget& dialog, int row)
-{
-    ClickRow(dialog, row);
-    QListWidget& list = ListOf(dialog);
-    QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, CentreOfRow(list, row));
-}
-
 TEST(ChooseCategoryDialog, ListsTheTabsInTheTextFontWithTheShownTabSelected)
 {
     FontChoice textFont = DefaultTextFont();
@@ -82,10 +64,10 @@ TEST(ChooseCategoryDialog, ReturnsTheChosenTabOnlyWhenConfirmed)
         std::optional<int> Result;
     };
     const Case cases[] = {
-        {"double click", 2, [](QWidget& dialog) { DoubleClickRow(dialog, 13); }, 13},
+        {"double click", 2, [](QWidget& dialog) { DoubleClickRow(ListOf(dialog), 13); }, 13},
         {"click, OK", 2,
          [](QWidget& dialog) {
-             ClickRow(dialog, 16);
+             ClickRow(ListOf(dialog), 16);
              ClickButton(dialog, "btn_OK");
          },
          16},
@@ -93,7 +75,7 @@ TEST(ChooseCategoryDialog, ReturnsTheChosenTabOnlyWhenConfirmed)
         {"OK with nothing selected", -1, [](QWidget& dialog) { ClickButton(dialog, "btn_OK"); }, std::nullopt},
         {"click, Cancel", 2,
          [](QWidget& dialog) {
-             ClickRow(dialog, 16);
+             ClickRow(ListOf(dialog), 16);
              ClickButton(dialog, "btn_Cancel");
          },
          std::nullopt},
@@ -125,7 +107,7 @@ TEST(ArrangeCategoryDialog, UpAndDownAreEnabledWhereTheSelectionCanMove)
     EXPECT_FALSE(open.Enabled("btn_MoveDn"));
     const std::tuple<int, bool, bool> rowUpDown[] = {{0, false, true}, {10, true, true}, {21, true, false}};
     for (const auto& [row, up, down] : rowUpDown) {
-        ClickRow(open.dialog, row);
+        ClickRow(ListOf(open.dialog), row);
         EXPECT_EQ(open.Enabled("btn_MoveUp"), up) << row;
         EXPECT_EQ(open.Enabled("btn_MoveDn"), down) << row;
     }
@@ -135,7 +117,7 @@ TEST(ArrangeCategoryDialog, MovesCarryTheSelectedCategoryToTheEnds)
 {
     OpenArrangeDialog open;
     const int numbers = CatalogueOrder.indexOf("Numbers");
-    ClickRow(open.dialog, numbers);
+    ClickRow(ListOf(open.dialog), numbers);
     for (int press = 0; press < numbers; ++press)
         ClickButton(open.dialog, "btn_MoveUp");
     QStringList expected = CatalogueOrder;
@@ -165,7 +147,7 @@ TEST(ArrangeCategoryDialog, ResetAndSortRewriteTheListWithNothingSelected)
     };
     for (const Case& c : cases) {
         OpenArrangeDialog open(c.Opening);
-        ClickRow(open.dialog, 1);
+        ClickRow(ListOf(open.dialog), 1);
         ClickButton(open.dialog, c.Button);
         EXPECT_EQ(open.dialog.Order(), c.Result) << c.Button;
         EXPECT_EQ(open.Selected(), -1) << c.Button;

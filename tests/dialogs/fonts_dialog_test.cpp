@@ -1,16 +1,17 @@
 #include "fonts_dialog.h"
 
-#include <QAbstractButton>
 #include <QFontDialog>
 #include <QMessageBox>
-#include <QTest>
 #include <gtest/gtest.h>
 
+#include "message_answerer.h"
 #include "modal_watcher.h"
 #include "qt_printing.h"
+#include "widget_clicks.h"
 
 using namespace velmar;
 using velmar::test_support::ClickButton;
+using velmar::test_support::MessageAnswerer;
 using velmar::test_support::ModalWatcher;
 
 namespace {
@@ -77,15 +78,7 @@ TEST(FontsDialog, PickedFontsLoseUnderlineAndStrikeoutWithAWarning)
                               FakePicker(c.Cancelled ? std::nullopt : std::optional(answer), &startedFrom));
             dialog.show();
 
-            std::vector<QString> warnings;
-            ModalWatcher watcher([&warnings](QWidget& modal) {
-                auto* box = qobject_cast<QMessageBox*>(&modal);
-                ASSERT_NE(box, nullptr) << modal.metaObject()->className();
-                EXPECT_EQ(box->icon(), QMessageBox::Warning);
-                EXPECT_EQ(box->standardButtons(), QMessageBox::Ok);
-                warnings.push_back(box->windowTitle() + ": " + box->text());
-                QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
-            });
+            MessageAnswerer messages;
             ClickButton(dialog, textFont ? "btn_Font1" : "btn_Font2");
 
             const FontChoice& edited = textFont ? Current.Text : Current.Tab;
@@ -95,10 +88,16 @@ TEST(FontsDialog, PickedFontsLoseUnderlineAndStrikeoutWithAWarning)
             const ConverterFonts chosen = dialog.ChosenFonts();
             EXPECT_EQ(Describe(chosen), Describe(textFont ? ConverterFonts{expected, Current.Tab}
                                                           : ConverterFonts{Current.Text, expected}));
-            std::vector<QString> expectedWarnings;
-            if (!c.Cancelled && (c.Underline || c.StrikeOut))
-                expectedWarnings.push_back("Warning: Strikeout and underline attributes are not allowed.");
-            EXPECT_EQ(warnings, expectedWarnings);
+            const bool warned = !c.Cancelled && (c.Underline || c.StrikeOut);
+            ASSERT_EQ(messages.shown.size(), warned ? 1 : 0);
+            if (warned) {
+                const velmar::test_support::ShownMessage& warning = messages.shown.front();
+                EXPECT_EQ(warning.Title, "Warning");
+                EXPECT_EQ(warning.Text, "Strikeout and underline attributes are not allowed.");
+                EXPECT_EQ(warning.Icon, QMessageBox::Warning);
+                EXPECT_EQ(warning.Buttons, QList{QMessageBox::Ok});
+                EXPECT_EQ(warning.Owner, &dialog);
+            }
         }
     }
 }

@@ -8,6 +8,7 @@
 
 #include "modal_watcher.h"
 #include "qt_printing.h"
+#include "widget_clicks.h"
 
 using namespace velmar;
 using velmar::test_support::ClickButton;

@@ -5,39 +5,21 @@
 
 #include <chrono>
 #include <csignal>
-#include <fstream>
-#include <iterator>
 #include <random>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include "settings_file.h"
+#include "test_files.h"
 
 namespace velmar {
 namespace {
 
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
-
-struct TemporaryDirectory {
-    TemporaryDirectory()
-    {
-        std::string pattern = (fs::temp_directory_path() / "velmar-kill-XXXXXX").string();
-        path = ::mkdtemp(pattern.data()) ? pattern : "";
-    }
-    ~TemporaryDirectory()
-    {
-        std::error_code ignored;
-        fs::remove_all(path, ignored);
-    }
-    fs::path path;
-};
-
-std::string readBytes(const fs::path& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
+using test_support::readBytes;
+using test_support::TemporaryDirectory;
+using test_support::writeBytes;
 
 // The bytes of a profile of about a megabyte, so that a save takes long
 // enough to be interrupted in all its steps.
@@ -129,7 +111,7 @@ TEST(SettingsSaveKill, KilledSaveLeavesTheOldOrTheNewFileWhole)
         if (content == old.Content)
             ++keptOld;
         else
-            std::ofstream(path, std::ios::binary | std::ios::trunc) << old.Content;
+            writeBytes(path, old.Content);
         removeAllBut(directory.path, path);
     }
     RecordProperty("KillsThatKeptTheOldFile", keptOld);

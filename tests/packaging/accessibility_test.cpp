@@ -13,7 +13,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <functional>
 #include <memory>
 
@@ -24,7 +23,6 @@
 #include "fonts_dialog.h"
 #include "help_window.h"
 #include "number_format_dialog.h"
-#include "settings_file.h"
 
 using namespace velmar;
 
@@ -74,9 +72,9 @@ QStringList unexplainedControls(QWidget& window)
     return unexplained;
 }
 
+// The test main empties the configuration folder before each test.
 std::unique_ptr<Tfrm_Converter> firstStartWindow()
 {
-    std::filesystem::remove(settingsFilePath());
     return std::make_unique<Tfrm_Converter>(RegionalMarks{});
 }
 

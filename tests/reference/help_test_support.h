@@ -3,14 +3,9 @@
 #include <QString>
 #include <QUrl>
 
-#include <ostream>
 #include <string_view>
 
-// Readable Qt strings in test failure messages.
-inline void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
+#include "qt_printing.h"
 
 namespace velmar {
 

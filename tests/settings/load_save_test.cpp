@@ -1,39 +1,30 @@
 #include <QAction>
-#include <QApplication>
 #include <QFile>
 #include <QGuiApplication>
 #include <QScreen>
-#include <QMessageBox>
-#include <QPushButton>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <memory>
 #include <vector>
 
-#include "converter_window.h"
-#include "fault_recorder.h"
-#include "modal_watcher.h"
+#include "converter_window_fixture.h"
+#include "message_answerer.h"
 #include "profile_document.h"
 #include "settings_file.h"
-#include "tab_set.h"
-#include "unit_list_box.h"
-#include "upper_case_line_edit.h"
+#include "test_files.h"
 #include "utf8_text.h"
 
 namespace velmar {
 namespace {
 
 namespace fs = std::filesystem;
+using test_support::readBytes;
+using test_support::writeBytes;
 
 constexpr char Main[] = "Velmar Converter";
-constexpr int LengthIndex = 0;
 constexpr int DryVolumeIndex = 3;
-constexpr int MassIndex = 6;
 constexpr int FlowIndex = 12;
 
 QStringList catalogueDisplayNames()
@@ -47,27 +38,25 @@ QStringList catalogueDisplayNames()
 // Each test starts without a settings file (the test main empties the
 // process's own configuration folder before each test), writes the file it
 // needs, and starts and closes converter windows as the program does.
-class SettingsTest : public ::testing::Test {
+class SettingsTest : public ConverterWindowTest {
 protected:
+    void SetUp() override {} // the window starts once the test has written its file
+
     void TearDown() override
     {
-        window.reset();
+        ConverterWindowTest::TearDown();
         EXPECT_TRUE(faults.messages.isEmpty()) << faults.messages.join(' ').toStdString();
     }
 
     static void writeSettings(const std::string& text)
     {
         fs::create_directories(settingsFilePath().parent_path());
-        std::ofstream(settingsFilePath(), std::ios::binary) << text;
+        writeBytes(settingsFilePath(), text);
     }
 
-    static std::string savedSettings()
-    {
-        std::ifstream file(settingsFilePath(), std::ios::binary);
-        return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-    }
+    static std::string savedSettings() { return readBytes(settingsFilePath()); }
 
-    void start() { window = std::make_unique<Tfrm_Converter>(RegionalMarks{}); }
+    void start() { openWindow(); }
 
     // Closes the window, which saves, and gives the file it wrote.
     ProfileDocument closeAndRead()
@@ -76,24 +65,7 @@ protected:
         return ProfileDocument(savedSettings());
     }
 
-    template <typename Control>
-    Control& control(const char* name)
-    {
-        auto* found = window->findChild<Control*>(QLatin1String(name));
-        if (found == nullptr)
-            throw std::logic_error(name);
-        return *found;
-    }
-
-    TabSet& tabs() { return control<TabSet>("TabSet1"); }
-    UnitListBox& sourceList() { return control<UnitListBox>("lst_In"); }
-    UnitListBox& targetList() { return control<UnitListBox>("lst_Out"); }
-    QString input() { return control<UpperCaseLineEdit>("txt_In").text(); }
-    bool sorted() { return control<QAction>("mnu_SortUnitLists1").isChecked(); }
-    CategoryMemory& memory(int category) { return window->converterState().Memory[category]; }
-
-    FaultRecorder faults;
-    std::unique_ptr<Tfrm_Converter> window;
+    bool sorted() { return control<QAction>("mnu_SortUnitLists1")->isChecked(); }
 };
 
 // The names in the order the file holds them: "[Section]" for a header, the
@@ -117,12 +89,12 @@ std::vector<std::string> namesInOrder(const std::string& text)
 TEST_F(SettingsTest, FirstStartShowsDefaultsAndWritesEveryKeyInItsOrder)
 {
     start();
-    EXPECT_EQ(tabs().tabs(), catalogueDisplayNames());
-    EXPECT_EQ(tabs().tabIndex(), 0);
-    EXPECT_EQ(sourceList().count(), window->catalogue().tableSize(LengthIndex));
-    EXPECT_EQ(sourceList().selectedPosition(), -1);
-    EXPECT_EQ(targetList().selectedPosition(), -1);
-    EXPECT_EQ(input(), "");
+    EXPECT_EQ(tabSet->tabs(), catalogueDisplayNames());
+    EXPECT_EQ(tabSet->tabIndex(), 0);
+    EXPECT_EQ(lstIn->count(), window->catalogue().tableSize(LengthIndex));
+    EXPECT_EQ(lstIn->selectedPosition(), -1);
+    EXPECT_EQ(lstOut->selectedPosition(), -1);
+    EXPECT_EQ(txtIn->text(), "");
     EXPECT_FALSE(sorted());
     EXPECT_EQ(window->numberFormat().ViewType, 1);
     EXPECT_EQ(window->numberFormat().Precision, 4);
@@ -171,9 +143,9 @@ TEST_F(SettingsTest, FirstStartShowsDefaultsAndWritesEveryKeyInItsOrder)
 TEST_F(SettingsTest, EveryChoiceAndEveryCategorysMemoryComesBackAfterARestart)
 {
     start();
-    tabs().setTabText(LengthIndex, "Mass");
-    tabs().setTabText(MassIndex, "Length");
-    tabs().setTabIndex(DryVolumeIndex);
+    tabSet->setTabText(LengthIndex, "Mass");
+    tabSet->setTabText(MassIndex, "Length");
+    tabSet->setTabIndex(DryVolumeIndex);
     window->numberFormat() = MakeNumberFormatSetting(3, 2);
     QFont textFont(QStringLiteral("Courier New"), 12);
     textFont.setItalic(true);
@@ -191,9 +163,9 @@ TEST_F(SettingsTest, EveryChoiceAndEveryCategorysMemoryComesBackAfterARestart)
     const std::string firstFile = savedSettings();
 
     start();
-    EXPECT_EQ(tabs().tabText(LengthIndex), "Mass");
-    EXPECT_EQ(tabs().tabText(MassIndex), "Length");
-    EXPECT_EQ(tabs().tabIndex(), DryVolumeIndex);
+    EXPECT_EQ(tabSet->tabText(LengthIndex), "Mass");
+    EXPECT_EQ(tabSet->tabText(MassIndex), "Length");
+    EXPECT_EQ(tabSet->tabIndex(), DryVolumeIndex);
     EXPECT_EQ(window->numberFormat().ViewType, 3);
     EXPECT_EQ(window->numberFormat().Precision, 2);
     EXPECT_EQ(window->numberFormat().FormatPattern, "%.*f");
@@ -208,9 +180,9 @@ TEST_F(SettingsTest, EveryChoiceAndEveryCategorysMemoryComesBackAfterARestart)
     EXPECT_EQ(fonts.Tab.Color, QColor(0, 0, 255));
     EXPECT_EQ(window->frameGeometry(), QRect(60, 50, 500, 400));
     // The shown category's memory reached the controls.
-    EXPECT_EQ(input(), "12.5");
-    EXPECT_EQ(sourceList().selectedPosition(), 2);
-    EXPECT_EQ(targetList().selectedPosition(), 5);
+    EXPECT_EQ(txtIn->text(), "12.5");
+    EXPECT_EQ(lstIn->selectedPosition(), 2);
+    EXPECT_EQ(lstOut->selectedPosition(), 5);
     EXPECT_EQ(memory(LengthIndex).ValueIn, "5");
     EXPECT_EQ(memory(LengthIndex).FormatIn, 19);
     EXPECT_EQ(memory(LengthIndex).FormatOut, 21);
@@ -252,24 +224,21 @@ TEST_F(SettingsTest, AFileFromAVersionWithFewerCategoriesResetsOnlyTheTabOrder)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         writeSettings("[IndexTabs]\n" + c.tabSection + "[Mass]\nFormatIn=2\nFormatOut=4\nValueIn=3\n");
-        QString shownText;
-        test_support::ModalWatcher watcher([&](QWidget& modal) {
-            auto* box = qobject_cast<QMessageBox*>(&modal);
-            ASSERT_NE(box, nullptr);
+        test_support::MessageAnswerer messages([this](const QMessageBox&) {
             EXPECT_FALSE(window); // shown before the window exists
-            EXPECT_EQ(box->windowTitle(), "Information");
-            EXPECT_EQ(box->icon(), QMessageBox::Information);
-            EXPECT_EQ(box->standardButtons(), QMessageBox::Ok);
-            shownText = box->text();
-            box->button(QMessageBox::Ok)->click();
         });
         start();
-        EXPECT_EQ(watcher.answered(), c.tellsTheUser ? 1 : 0);
+        ASSERT_EQ(messages.shown.size(), c.tellsTheUser ? 1 : 0);
         if (c.tellsTheUser) {
-            EXPECT_EQ(shownText, "Because of the addition of new unit categories in this version of Velmar "
-                                 "Converter, any custom category arranging will need to be redone.");
+            const test_support::ShownMessage& notice = messages.shown.front();
+            EXPECT_EQ(notice.Title, "Information");
+            EXPECT_EQ(notice.Icon, QMessageBox::Information);
+            EXPECT_EQ(notice.Buttons, QList{QMessageBox::Ok});
+            EXPECT_EQ(notice.Owner, nullptr); // alone in the middle of the screen
+            EXPECT_EQ(notice.Text, "Because of the addition of new unit categories in this version of Velmar "
+                                   "Converter, any custom category arranging will need to be redone.");
         }
-        EXPECT_EQ(tabs().tabs(), c.tabsShown);
+        EXPECT_EQ(tabSet->tabs(), c.tabsShown);
         EXPECT_EQ(memory(MassIndex).ValueIn, "3");
         EXPECT_EQ(memory(MassIndex).FormatOut, 4);
 
@@ -289,8 +258,8 @@ TEST_F(SettingsTest, AStoredTabOutsideTheStripKeepsTheFirstTab)
         SCOPED_TRACE(c.stored);
         writeSettings(std::string("[Velmar Converter]\nTabIndex=") + c.stored + "\n");
         start();
-        EXPECT_EQ(tabs().tabIndex(), c.selected);
-        EXPECT_EQ(sourceList().count(), window->catalogue().tableSize(c.selected));
+        EXPECT_EQ(tabSet->tabIndex(), c.selected);
+        EXPECT_EQ(lstIn->count(), window->catalogue().tableSize(c.selected));
         EXPECT_EQ(closeAndRead().readInteger(Main, "TabIndex", -9), c.selected);
     }
 }
@@ -370,9 +339,9 @@ TEST_F(SettingsTest, SortedListsAreSortedBeforeTheStoredPositionsAreRead)
     writeSettings("[Velmar Converter]\nSortedUnitLists=1\n[Length]\nFormatIn=0\nFormatOut=2\nValueIn=1\n");
     start();
     EXPECT_TRUE(sorted());
-    ASSERT_EQ(sourceList().selectedPosition(), 0);
-    EXPECT_EQ(sourceList().items().at(0), "angstrom");
-    EXPECT_EQ(input(), "1");
+    ASSERT_EQ(lstIn->selectedPosition(), 0);
+    EXPECT_EQ(lstIn->items().at(0), "angstrom");
+    EXPECT_EQ(txtIn->text(), "1");
 
     const ProfileDocument saved = closeAndRead();
     EXPECT_TRUE(saved.readBool(Main, "SortedUnitLists", false));
@@ -405,7 +374,7 @@ TEST_F(SettingsTest, AFailedSaveIsReportedAndTheProgramStillEnds)
 {
     const fs::path blocker = settingsFilePath().parent_path() / "not-a-folder";
     writeSettings("");
-    std::ofstream(blocker) << "a file";
+    writeBytes(blocker, "a file");
     const QByteArray configHome = qgetenv("XDG_CONFIG_HOME");
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(QString::fromStdString(blocker.string())));
     start();

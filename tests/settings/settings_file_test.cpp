@@ -1,35 +1,19 @@
 #include "settings_file.h"
 
-#include <csignal>
 #include <cstdlib>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <iterator>
 #include <optional>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
+#include "test_files.h"
+
 using namespace velmar;
+using namespace velmar::test_support;
 namespace fs = std::filesystem;
 
 namespace {
-
-struct TemporaryDirectory {
-    TemporaryDirectory()
-    {
-        std::string pattern = (fs::temp_directory_path() / "velmar-settings-XXXXXX").string();
-        path = ::mkdtemp(pattern.data()) ? pattern : "";
-    }
-    ~TemporaryDirectory()
-    {
-        std::error_code ignored;
-        fs::permissions(path, fs::perms::owner_all, ignored);
-        fs::remove_all(path, ignored);
-    }
-    fs::path path;
-};
 
 // Sets an environment variable, or unsets it, while it lives.
 class EnvironmentOverride {
@@ -51,17 +35,6 @@ private:
     const char* name_;
     std::optional<std::string> previous_;
 };
-
-void writeBytes(const fs::path& path, const std::string& bytes)
-{
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
-std::string readBytes(const fs::path& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
 
 std::vector<fs::path> directoryEntries(const fs::path& directory)
 {
@@ -165,21 +138,14 @@ TEST(SettingsFile, FailedSaveLeavesThePreviousFileIntact)
         SettingsFile settings(path);
         settings.profile().writeString("Velmar Converter", "Font1Name", std::string(4096, 'x'));
 
-        if (diskFull) {
-            // Writes beyond the old file's size fail, even for root.
-            rlimit limit{};
-            ::getrlimit(RLIMIT_FSIZE, &limit);
-            const rlimit unlimited = limit;
-            limit.rlim_cur = previous.size();
-            const auto handler = std::signal(SIGXFSZ, SIG_IGN);
-            ::setrlimit(RLIMIT_FSIZE, &limit);
+        {
+            std::optional<FileSizeLimit> fullDisk; // beyond the old file's size
+            std::optional<ReadOnlyFolder> readOnly;
+            if (diskFull)
+                fullDisk.emplace(previous.size());
+            else
+                readOnly.emplace(directory.path);
             expectSaveFails(settings);
-            ::setrlimit(RLIMIT_FSIZE, &unlimited);
-            std::signal(SIGXFSZ, handler);
-        } else {
-            fs::permissions(directory.path, fs::perms::owner_read | fs::perms::owner_exec);
-            expectSaveFails(settings);
-            fs::permissions(directory.path, fs::perms::owner_all);
         }
         EXPECT_EQ(readBytes(path), previous);
         EXPECT_EQ(directoryEntries(directory.path), std::vector{path});

@@ -1,8 +1,7 @@
 #include "modal_watcher.h"
 
-#include <QAbstractButton>
 #include <QApplication>
-#include <QTest>
+#include <QWidget>
 #include <gtest/gtest.h>
 
 namespace velmar::test_support {
@@ -28,13 +27,6 @@ void ModalWatcher::Poll()
     unanswered_ = modal;
     ++answered_;
     answer_(*modal);
-}
-
-void ClickButton(QWidget& window, const char* objectName)
-{
-    auto* button = window.findChild<QAbstractButton*>(QString::fromLatin1(objectName));
-    ASSERT_NE(button, nullptr) << objectName;
-    QTest::mouseClick(button, Qt::LeftButton);
 }
 
 } // namespace velmar::test_support

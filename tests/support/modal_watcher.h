@@ -26,7 +26,4 @@ private:
     int answered_ = 0;
 };
 
-// Presses the child button of that name with the mouse.
-void ClickButton(QWidget& window, const char* objectName);
-
 } // namespace velmar::test_support

@@ -21,12 +21,15 @@
 #include "help_browser.h"
 #include "help_window.h"
 #include "help_window_host.h"
+#include "message_answerer.h"
 #include "modal_watcher.h"
+#include "widget_clicks.h"
 
 namespace velmar {
 namespace {
 
 using test_support::ClickButton;
+using test_support::MessageAnswerer;
 using test_support::ModalWatcher;
 
 using Answer = std::function<void(QWidget& dialog)>;
@@ -48,26 +51,6 @@ void Confirm(QWidget& dialog)
 QListWidget& CategoryListOf(QWidget& dialog)
 {
     return *dialog.findChild<QListWidget*>(QStringLiteral("lst_Units"));
-}
-
-QPoint CentreOfRow(QListWidget& list, int row)
-{
-    list.scrollToItem(list.item(row));
-    return list.visualItemRect(list.item(row)).center();
-}
-
-void ClickCategory(QWidget& dialog, int row)
-{
-    QListWidget& list = CategoryListOf(dialog);
-    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, CentreOfRow(list, row));
-}
-
-// A double click reaches a widget as a click followed by the double-click event.
-void DoubleClickCategory(QWidget& dialog, int row)
-{
-    ClickCategory(dialog, row);
-    QListWidget& list = CategoryListOf(dialog);
-    QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, CentreOfRow(list, row));
 }
 
 // Presses the Fonts dialog's button that opens the common font dialog, and
@@ -220,7 +203,7 @@ TEST_F(DialogCommandsTest, ChooseCategoryShowsTheChosenCategoryAndLeavesTheShown
 {
     convertMeters("5");
     // A switch would reload the input from memory; the shown category must not switch.
-    memory(LengthIndex).ValueIn = "9";
+    memory(LengthIndex) = {"9", MeterPosition, MeterPosition};
     runCommand("mnu_ChooseUnitCategory1", Confirm);
     EXPECT_EQ(tabSet->tabIndex(), LengthIndex);
     EXPECT_EQ(txtIn->text(), "5");
@@ -229,12 +212,13 @@ TEST_F(DialogCommandsTest, ChooseCategoryShowsTheChosenCategoryAndLeavesTheShown
     EXPECT_EQ(txtOut->text(), "5");
 
     runCommand("mnu_ChooseUnitCategory1", [](QWidget& dialog) {
-        ClickCategory(dialog, TemperatureIndex);
+        test_support::ClickRow(CategoryListOf(dialog), TemperatureIndex);
         Cancel(dialog);
     });
     EXPECT_EQ(tabSet->tabIndex(), LengthIndex);
 
-    runCommand("mnu_ChooseUnitCategory1", [](QWidget& dialog) { DoubleClickCategory(dialog, TemperatureIndex); });
+    runCommand("mnu_ChooseUnitCategory1",
+               [](QWidget& dialog) { test_support::DoubleClickRow(CategoryListOf(dialog), TemperatureIndex); });
     EXPECT_EQ(tabSet->tabIndex(), TemperatureIndex);
     EXPECT_EQ(lstIn->items(), window->unitNameList(TemperatureIndex));
 }
@@ -251,7 +235,7 @@ TEST_F(DialogCommandsTest, ArrangeOkReplacesTheTabsAndShowsTheFirst)
     EXPECT_EQ(lstIn->items(), window->unitNameList(LengthIndex));
 
     runCommand("mnu_ArrangeOrderofCategories1", [](QWidget& dialog) {
-        ClickCategory(dialog, NumbersIndex);
+        test_support::ClickRow(CategoryListOf(dialog), NumbersIndex);
         for (int step = 0; step < NumbersIndex; ++step)
             ClickButton(dialog, "btn_MoveUp");
         Confirm(dialog);
@@ -318,19 +302,16 @@ TEST_F(DialogCommandsTest, CalculatorWithoutOneOnThePathShowsTheError)
 {
     const QByteArray savedPath = qgetenv("PATH");
     qputenv("PATH", "");
-    QString text;
-    runCommand("Calculator1", [&](QWidget& modal) {
-        auto* message = qobject_cast<QMessageBox*>(&modal);
-        ASSERT_NE(message, nullptr);
-        EXPECT_EQ(message->parentWidget(), window.get());
-        EXPECT_EQ(message->windowTitle(), "Error");
-        EXPECT_EQ(message->icon(), QMessageBox::Critical);
-        EXPECT_EQ(message->standardButtons(), QMessageBox::Ok);
-        text = message->text();
-        message->accept();
-    });
+    MessageAnswerer messages;
+    control<QAction>("Calculator1")->trigger();
     qputenv("PATH", savedPath);
-    EXPECT_EQ(text, "Unable to start the Windows Calculator.");
+    ASSERT_EQ(messages.shown.size(), 1);
+    const test_support::ShownMessage& error = messages.shown.front();
+    EXPECT_EQ(error.Title, "Error");
+    EXPECT_EQ(error.Text, "Unable to start the Windows Calculator.");
+    EXPECT_EQ(error.Icon, QMessageBox::Critical);
+    EXPECT_EQ(error.Buttons, QList{QMessageBox::Ok});
+    EXPECT_EQ(error.Owner, window.get());
 }
 
 } // namespace

@@ -1,4 +1,3 @@
-#include <QAbstractButton>
 #include <QAction>
 #include <QClipboard>
 #include <QEventLoop>
@@ -10,11 +9,17 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "converter_window_fixture.h"
-#include "modal_watcher.h"
+#include "message_answerer.h"
+#include "settings_file.h"
 
 namespace velmar {
 namespace {
+
+using test_support::MessageAnswerer;
+using test_support::ShownMessage;
 
 constexpr int TimeIndex = 4;
 
@@ -22,26 +27,6 @@ QClipboard& clipboard()
 {
     return *QGuiApplication::clipboard();
 }
-
-struct ShownMessage {
-    QString Title;
-    QString Text;
-    QMessageBox::Icon Icon = QMessageBox::NoIcon;
-    qsizetype ButtonCount = 0;
-};
-
-// Records each message box that opens and answers it with its OK button.
-class MessageAnswerer {
-public:
-    QList<ShownMessage> shown;
-
-private:
-    test_support::ModalWatcher watcher_{[this](QWidget& modal) {
-        auto& box = dynamic_cast<QMessageBox&>(modal);
-        shown.append({box.windowTitle(), box.text(), box.icon(), box.buttons().size()});
-        QTest::mouseClick(box.button(QMessageBox::Ok), Qt::LeftButton);
-    }};
-};
 
 class EditCommandsTest : public ConverterWindowTest {
 protected:
@@ -230,7 +215,8 @@ TEST_F(EditCommandsTest, InvertRefusesWithAnErrorBoxAndChangesNothing)
         EXPECT_EQ(message.Title, "Error");
         EXPECT_EQ(message.Text, c.Message);
         EXPECT_EQ(message.Icon, QMessageBox::Critical);
-        EXPECT_EQ(message.ButtonCount, 1);
+        EXPECT_EQ(message.Buttons, QList{QMessageBox::Ok});
+        EXPECT_EQ(message.Owner, window.get());
         EXPECT_EQ(lstIn->selectedPosition(), source) << c.Message.toStdString();
         EXPECT_EQ(lstOut->selectedPosition(), target) << c.Message.toStdString();
         EXPECT_EQ(txtIn->text(), c.Input);

@@ -3,30 +3,33 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTabBar>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <memory>
 
 #include "converter_window.h"
 #include "fault_recorder.h"
-#include "settings_file.h"
 #include "tab_set.h"
 #include "unit_list_box.h"
 #include "upper_case_line_edit.h"
 
 namespace velmar {
 
-// A converter window built as at a first start, its controls found by name,
-// and the general error reports recorded.
+// A converter window built as at a first start (the test main empties the
+// configuration folder before each test), its controls found by name, and the
+// general error reports recorded.
 class ConverterWindowTest : public ::testing::Test {
 protected:
-    void SetUp() override
+    void SetUp() override { openWindow(); }
+
+    void TearDown() override { window.reset(); }
+
+    // Builds the window as the program starts it, from whatever settings file
+    // there is, and finds its controls.
+    void openWindow()
     {
-        // Every window saves its settings when it closes: remove them, so each
-        // test starts as at a first start, also when the tests share a process.
-        std::filesystem::remove(settingsFilePath());
         window = std::make_unique<Tfrm_Converter>(RegionalMarks{});
         tabSet = control<TabSet>("TabSet1");
         tabBar = tabSet->findChild<QTabBar*>();
@@ -36,8 +39,6 @@ protected:
         lstOut = control<UnitListBox>("lst_Out");
         lab2 = control<QLabel>("lab2");
     }
-
-    void TearDown() override { window.reset(); }
 
     template <typename Control>
     Control* control(const char* name)
