@@ -1,4 +1,5 @@
-#include <QApplication>
+#include <QCoreApplication>
+#include <QLineEdit>
 #include <QTest>
 
 #include <benchmark/benchmark.h>
@@ -58,14 +59,3 @@ BENCHMARK(BM_KeystrokeNumbers)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 } // namespace velmar
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
