@@ -105,7 +105,16 @@ TEST(NumberBases, LengthLimitsAndTheThirtyTwoBitRange)
         {"0" + std::string(31, '1'), Binary, Decimal, "2147483647"},
         {"1" + std::string(31, '0'), Binary, Decimal, "result too large"},
         {std::string(32, '0') + "1", Binary, Decimal, "result too large"},
+        // the limits go with the base, whichever unit names it
         {std::string(32, '0') + "1", base(2), Decimal, "result too large"},
+        {"00000000001", base(10), Decimal, "result too large"},
+        {"0000000001", base(10), Decimal, "1"},
+        {"000000000001", base(8), Decimal, "result too large"},
+        {"00000000001", base(8), Decimal, "1"},
+        {"000000001", base(16), Decimal, "result too large"},
+        {"0000000f", base(16), Decimal, "15"},
+        {"0000000f", Hexadecimal, Decimal, "15"},
+        {"00000000001", Octal, Decimal, "1"},
         // bases without a length limit: leading zeros stand for nothing
         {std::string(100, '0') + "ZIK0ZJ", base(36), Decimal, "2147483647"},
         {std::string(100, '0') + "ZIK0ZK", base(36), Decimal, "result too large"},

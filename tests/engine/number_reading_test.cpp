@@ -54,6 +54,9 @@ INSTANTIATE_TEST_SUITE_P(
                     ErrorCase{"", "invalid number [1]"}, ErrorCase{".x", "invalid number [2]"},
                     ErrorCase{"1E+x", "invalid number [4]"}, ErrorCase{"1E5.", "invalid number [4]"},
                     ErrorCase{"E.", "invalid number [2]"}, ErrorCase{"\xc3\xa9", "invalid number [1]"},
+                    // the formatter's INF and NAN are no input
+                    ErrorCase{"INF", "invalid number [1]"}, ErrorCase{"-NAN", "invalid number [2]"},
+                    ErrorCase{"\t5", "invalid number [1]"}, // only spaces lead
                     // the syntax is checked before digits that would overflow are summed
                     ErrorCase{std::string(6000, '9') + "a", "invalid number [6001]"}));
 
