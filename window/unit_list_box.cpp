@@ -62,6 +62,16 @@ void UnitListBox::changeEvent(QEvent* event)
         fitItemHeights();
 }
 
+// Qt lets a held Ctrl deselect the selected row; a unit, once chosen, is only
+// ever replaced by another.
+QItemSelectionModel::SelectionFlags UnitListBox::selectionCommand(const QModelIndex& index, const QEvent* event) const
+{
+    const QItemSelectionModel::SelectionFlags command = QListWidget::selectionCommand(index, event);
+    if (command.testFlag(QItemSelectionModel::Deselect))
+        return QItemSelectionModel::NoUpdate;
+    return command;
+}
+
 void UnitListBox::fitItemHeights()
 {
     const int height = std::max(DesignItemHeight, fontMetrics().height());

@@ -27,6 +27,8 @@ signals:
 
 protected:
     void changeEvent(QEvent* event) override;
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
+                                                         const QEvent* event = nullptr) const override;
 
 private:
     void fitItemHeights();

@@ -1,6 +1,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <functional>
+
 #include <gtest/gtest.h>
 
 #include "unit_list_box.h"
@@ -60,6 +62,27 @@ TEST_F(UnitListBoxTest, AnArrowKeySelectsAndRaisesTheEvent)
     QTest::keyClick(&list, Qt::Key_Down);
     EXPECT_EQ(list.selectedPosition(), 2);
     EXPECT_EQ(userChanges.count(), 1);
+}
+
+// A single-selection list offers no way to take the selection away: a held
+// Ctrl does not turn a click or the space bar into a deselection.
+TEST_F(UnitListBoxTest, TheUserCannotClearTheSelection)
+{
+    const struct {
+        const char* Gesture;
+        std::function<void(UnitListBox&, QPoint)> Act;
+    } gestures[] = {
+        {"Ctrl+click",
+         [](UnitListBox& box, QPoint at) {
+             QTest::mouseClick(box.viewport(), Qt::LeftButton, Qt::ControlModifier, at);
+         }},
+        {"Ctrl+Space", [](UnitListBox& box, QPoint) { QTest::keyClick(&box, Qt::Key_Space, Qt::ControlModifier); }},
+    };
+    for (const auto& g : gestures) {
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, centreOfRow(2));
+        g.Act(list, centreOfRow(2));
+        EXPECT_EQ(list.selectedPosition(), 2) << g.Gesture;
+    }
 }
 
 } // namespace
