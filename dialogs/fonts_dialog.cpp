@@ -1,6 +1,5 @@
 #include "fonts_dialog.h"
 
-#include <QFontDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -29,15 +28,6 @@ void WarnOfRemovedAttributes(QWidget* parent)
 }
 
 } // namespace
-
-std::optional<FontChoice> PickFontWithFontDialog(const FontChoice& initial, QWidget* parent)
-{
-    bool chosen = false;
-    const QFont font = QFontDialog::getFont(&chosen, initial.Font, parent, QObject::tr("Font"));
-    if (!chosen)
-        return std::nullopt;
-    return FontChoice{font, initial.Color};
-}
 
 Tfrm_Fonts::Tfrm_Fonts(QWidget* owner, const ConverterFonts& current, FontPicker picker)
     : QDialog(owner)

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "font_choice.h"
+#include "font_dialog_with_colour.h"
 
 class QLabel;
 
@@ -12,10 +13,6 @@ namespace velmar {
 
 // Lets the user pick a font starting from `initial`; nothing when cancelled.
 using FontPicker = std::function<std::optional<FontChoice>(const FontChoice& initial, QWidget* parent)>;
-
-// The system's common font dialog. It offers no colour, so the starting
-// colour passes through unchanged.
-std::optional<FontChoice> PickFontWithFontDialog(const FontChoice& initial, QWidget* parent);
 
 // "Fonts": the converter's text font and tab font, each shown on a sample
 // label that is the dialog's working copy until OK.

@@ -1,7 +1,9 @@
 #include "fonts_dialog.h"
 
+#include <QComboBox>
 #include <QFontDialog>
 #include <QMessageBox>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include "message_answerer.h"
@@ -142,22 +144,60 @@ TEST(FontsDialog, ReturnsBothFontsOnlyWhenConfirmed)
     }
 }
 
-TEST(FontsDialog, CommonFontDialogPassesTheColourThrough)
+// The font dialog offers the 16 basic colours; a colour that is none of
+// them stays on offer as "Custom", and one left alone comes back as it was.
+TEST(FontDialogWithColour, PicksTheColourWithTheFont)
 {
-    const FontChoice start = MakeFont("Courier", 12, false, true, Qt::darkCyan);
-    for (const bool accept : {true, false}) {
-        ModalWatcher watcher([accept](QWidget& modal) {
-            auto* fontDialog = qobject_cast<QFontDialog*>(&modal);
-            ASSERT_NE(fontDialog, nullptr) << modal.metaObject()->className();
-            accept ? fontDialog->accept() : fontDialog->reject();
+    const QColor systemText = QColor::fromRgb(0x123456);
+    struct Case {
+        const char* Name;
+        QColor Start;
+        QString Choose; // the colour row to pick; empty: leave it
+        bool Accept;
+        std::optional<QColor> Result;
+    };
+    const Case cases[] = {
+        {"basic colour kept", Qt::darkCyan, {}, true, QColor(Qt::darkCyan)},
+        {"other colour kept", systemText, {}, true, systemText},
+        {"red chosen", Qt::black, QStringLiteral("Red"), true, QColor(0xFF0000)},
+        {"custom chosen back", systemText, QStringLiteral("Custom"), true, systemText},
+        {"cancelled", Qt::black, QStringLiteral("Red"), false, std::nullopt},
+    };
+    for (const Case& c : cases) {
+        QStringList offered;
+        ModalWatcher watcher([&](QWidget& modal) {
+            auto* dialog = qobject_cast<FontDialogWithColour*>(&modal);
+            ASSERT_NE(dialog, nullptr) << modal.metaObject()->className();
+            auto* colours = dialog->findChild<QComboBox*>(QStringLiteral("cbo_Colour"));
+            ASSERT_NE(colours, nullptr);
+            for (int row = 0; row < colours->count(); ++row)
+                offered << colours->itemText(row);
+            if (!c.Choose.isEmpty())
+                colours->setCurrentIndex(colours->findText(c.Choose));
+            c.Accept ? dialog->accept() : dialog->reject();
         });
+        const FontChoice start = MakeFont("Courier", 12, false, true, c.Start);
         const std::optional<FontChoice> picked = PickFontWithFontDialog(start, nullptr);
-        ASSERT_EQ(picked.has_value(), accept);
+        ASSERT_EQ(picked.has_value(), c.Result.has_value()) << c.Name;
+        EXPECT_EQ(offered.size(), c.Start == systemText ? 17 : 16) << c.Name;
         if (picked) {
-            EXPECT_EQ(picked->Color, start.Color);
-            EXPECT_TRUE(picked->Font.italic());
+            EXPECT_EQ(picked->Color, *c.Result) << c.Name;
+            EXPECT_TRUE(picked->Font.italic()) << c.Name;
         }
     }
+}
+
+// Escape pressed in the font lists ends the whole dialog, not just its lists.
+TEST(FontDialogWithColour, EscapeInTheFontListsCancels)
+{
+    ModalWatcher watcher([](QWidget& modal) {
+        auto* fonts = modal.findChild<QFontDialog*>();
+        ASSERT_NE(fonts, nullptr);
+        QWidget* focused = fonts->focusWidget();
+        QTest::keyClick(focused != nullptr ? focused : fonts, Qt::Key_Escape);
+    });
+    EXPECT_FALSE(PickFontWithFontDialog(MakeFont("Courier", 12, false, false), nullptr).has_value());
+    EXPECT_EQ(watcher.answered(), 1);
 }
 
 TEST(FontChoice, KeepsWholePointsAndPlainBoldOrRegular)
