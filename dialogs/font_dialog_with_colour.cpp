@@ -19,22 +19,22 @@ struct BasicColour {
 
 // The 16 colours every font dialog with effects has offered.
 constexpr std::array<BasicColour, 16> BasicColours{{
-    {QT_TRANSLATE_NOOP("FontDialogWithColour", "Black"), 0x000000},
-    {QT_TRANSLATE_NOOP("FontDialogWithColour", "Maroon"), 0x800000},
-    {QT_TRANSLATE_NOOP("FontDialogWithColour", "Green"), 0x008000},
-    {QT_TRANSLATE_NOOP("FontDialogWithColour", "Olive"), 0x808000},
-    {QT_TRANSLATE_NOOP("FontDialogWithColour", "Navy"), 0x000080},
-    {QT_TRANSLATE_NOOP("FontDialogWithColour", "Purple"), 0x800080},
-    {QT_TRANSLATE_NOOP("FontDialogWithColour", "Teal"), 0x008080},
-    {QT_TRANSLATE_NOOP("FontDialogWithColour", "Gray"), 0x808080},
-    {QT_TRANSLATE_NOOP("FontDialogWithColour", "Silver"), 0xC0C0C0},
-    {QT_TRANSLATE_NOOP("FontDialogWithColour", "Red"), 0xFF0000},
-    {QT_TRANSLATE_NOOP("FontDialogWithColour", "Lime"), 0x00FF00},
-    {QT_TRANSLATE_NOOP("FontDialogWithColour", "Yellow"), 0xFFFF00},
-    {QT_TRANSLATE_NOOP("FontDialogWithColour", "Blue"), 0x0000FF},
-    {QT_TRANSLATE_NOOP("FontDialogWithColour", "Fuchsia"), 0xFF00FF},
-    {QT_TRANSLATE_NOOP("FontDialogWithColour", "Aqua"), 0x00FFFF},
-    {QT_TRANSLATE_NOOP("FontDialogWithColour", "White"), 0xFFFFFF},
+    {QT_TRANSLATE_NOOP("velmar::FontDialogWithColour", "Black"), 0x000000},
+    {QT_TRANSLATE_NOOP("velmar::FontDialogWithColour", "Maroon"), 0x800000},
+    {QT_TRANSLATE_NOOP("velmar::FontDialogWithColour", "Green"), 0x008000},
+    {QT_TRANSLATE_NOOP("velmar::FontDialogWithColour", "Olive"), 0x808000},
+    {QT_TRANSLATE_NOOP("velmar::FontDialogWithColour", "Navy"), 0x000080},
+    {QT_TRANSLATE_NOOP("velmar::FontDialogWithColour", "Purple"), 0x800080},
+    {QT_TRANSLATE_NOOP("velmar::FontDialogWithColour", "Teal"), 0x008080},
+    {QT_TRANSLATE_NOOP("velmar::FontDialogWithColour", "Gray"), 0x808080},
+    {QT_TRANSLATE_NOOP("velmar::FontDialogWithColour", "Silver"), 0xC0C0C0},
+    {QT_TRANSLATE_NOOP("velmar::FontDialogWithColour", "Red"), 0xFF0000},
+    {QT_TRANSLATE_NOOP("velmar::FontDialogWithColour", "Lime"), 0x00FF00},
+    {QT_TRANSLATE_NOOP("velmar::FontDialogWithColour", "Yellow"), 0xFFFF00},
+    {QT_TRANSLATE_NOOP("velmar::FontDialogWithColour", "Blue"), 0x0000FF},
+    {QT_TRANSLATE_NOOP("velmar::FontDialogWithColour", "Fuchsia"), 0xFF00FF},
+    {QT_TRANSLATE_NOOP("velmar::FontDialogWithColour", "Aqua"), 0x00FFFF},
+    {QT_TRANSLATE_NOOP("velmar::FontDialogWithColour", "White"), 0xFFFFFF},
 }};
 
 QPixmap Swatch(const QColor& colour)
