@@ -27,7 +27,6 @@ namespace velmar {
 namespace {
 
 constexpr int Megabyte = 1 << 20;
-constexpr int LengthIndex = 0;
 
 struct GiantCase {
     int Category;

@@ -7,7 +7,10 @@ namespace velmar {
 namespace {
 
 // Factors are decimal literals taken to the nearest extended value; the Angle
-// fractions are the correctly rounded extended quotients.
+// fractions are the correctly rounded extended quotients. Most literals carry
+// 12 significant digits, the table's documented precision; those with 25 are
+// exact definitions (see unit_definitions.cpp) written beyond extended
+// precision, so they too round to the value nearest the definition.
 constexpr UnitEntry LengthUnits[] = {
     {"kilometer", 0.001L},
     {"hectometer", 0.01L},
@@ -32,11 +35,11 @@ constexpr UnitEntry LengthUnits[] = {
     {"link", 4.9709695379L},
     {"inch", 39.3700787402L},
     {"mil", 39370.0787402L},
-    {"megaparsec", 3.24077865471e-23L},
-    {"kiloparsec", 3.24077865471e-20L},
-    {"parsec", 3.24077865471e-17L},
-    {"lightyear", 1.05702341054e-16L},
-    {"astronomical unit", 6.68458581304e-12L},
+    {"megaparsec", 3.240779289444365023237688e-23L},
+    {"kiloparsec", 3.240779289444365023237688e-20L},
+    {"parsec", 3.240779289444365023237688e-17L},
+    {"lightyear", 1.057000834024615463709461e-16L},
+    {"astronomical unit", 6.684587122268445495995953e-12L},
     {"nautical mile", 0.000539956803456L},
     {"mile (US Survey)", 0.000621369949495L},
     {"foot (US Survey)", 3.280833333333L},
@@ -67,7 +70,7 @@ constexpr UnitEntry AreaUnits[] = {
     {"yard²", 1.1959900463L},
     {"foot²", 10.7639104167L},
     {"inch²", 1550.00310001L},
-    {"cuerda", 0.000251698968034L},
+    {"cuerda", 0.0002544273135353899647188825L},
     {"township", 1.07250170593e-8L},
     {"section", 3.86100614136e-7L},
     {"acre", 0.000247104393047L},
@@ -100,12 +103,12 @@ constexpr UnitEntry VolumeUnits[] = {
     {"tun", 1.04830179507L},
     {"barrel", 6.28981077043L},
     {"gallon", 264.172052358L},
-    {"gallon (UK)", 219.969151526L},
+    {"gallon (UK)", 219.9692482990877875273037L},
     {"quart", 1056.68820943L},
     {"pint", 2113.37641887L},
     {"cup", 4226.75283773L},
     {"ounce", 33814.0227018L},
-    {"ounce (UK)", 35195.0642442L},
+    {"ounce (UK)", 35195.07972785404600436859L},
     {"tablespoon", 67628.0454037L},
     {"teaspoon", 202884.136211L},
     {"cor (Biblical)", 4.54545454545L},
@@ -118,18 +121,18 @@ constexpr UnitEntry VolumeUnits[] = {
 
 constexpr UnitEntry VolumeDryUnits[] = {
     {"barrel", 0.00476194905L},
-    {"liter", 0.5506104982L},
+    {"liter", 0.5506104713575L},
     {"pint", 1.0L},
     {"quart", 0.5L},
     {"peck", 0.0625L},
     {"bushel", 0.015625L},
-    {"cor (Biblical)", 0.00250277499182L},
-    {"homer (Biblical)", 0.00250277499182L},
-    {"ephah (Biblical)", 0.0250277499182L},
-    {"seah (Biblical)", 0.0750832497548L},
-    {"omer (Biblical)", 0.250277499182L},
-    {"cab (Biblical)", 0.450499498528L},
-    {"log (Biblical)", 1.80199799411L},
+    {"cor (Biblical)", 0.002502774869806818181818182L},
+    {"homer (Biblical)", 0.002502774869806818181818182L},
+    {"ephah (Biblical)", 0.02502774869806818181818182L},
+    {"seah (Biblical)", 0.07508324609420454545454545L},
+    {"omer (Biblical)", 0.2502774869806818181818182L},
+    {"cab (Biblical)", 0.4504994765652272727272727L},
+    {"log (Biblical)", 1.801997906260909090909091L},
 };
 
 constexpr UnitEntry TimeUnits[] = {
@@ -186,7 +189,7 @@ constexpr UnitEntry MassUnits[] = {
     {"milligram", 1000000.0L},
     {"microgram", 1e9L},
     {"dyne", 980665.0L},
-    {"dalton", 6.02217364335e26L},
+    {"dalton", 6.022140762081122602599056e26L},
     {"kip", 0.00220462262185L},
     {"hundredweight", 0.0220462262185L},
     {"pound", 2.20462262185L},
@@ -196,8 +199,8 @@ constexpr UnitEntry MassUnits[] = {
     {"ton", 0.00110231131092L},
     {"ton (long)", 0.000984206527611L},
     {"ton (metric)", 0.001L},
-    {"troy pound", 2.67922903577L},
-    {"troy ounce", 32.1507484292L},
+    {"troy pound", 2.679228880718998376841696L},
+    {"troy ounce", 32.15074656862798052210035L},
     {"carat", 5000.0L},
     {"grain", 15432.3583529L},
     {"pennyweight", 643.014931371L},
@@ -226,7 +229,7 @@ constexpr UnitEntry DensityUnits[] = {
     {"pound/inch³", 3.61272920001e-8L},
     {"pound/foot³", 6.24279605762e-5L},
     {"ounce/gallon", 0.000133526471232L},
-    {"ton/yard³", 1.44176876179e-6L},
+    {"ton/yard³", 8.427774677779522614103937e-7L},
 };
 
 constexpr UnitEntry ForceUnits[] = {
@@ -235,7 +238,7 @@ constexpr UnitEntry ForceUnits[] = {
     {"millinewton", 1000.0L},
     {"dyne", 100000.0L},
     {"joule/meter", 1.0L},
-    {"joule/centimeter", 100.0L},
+    {"joule/centimeter", 0.01L},
     {"kilogram force", 0.101971621298L},
     {"gram force", 101.971621298L},
     {"kip force", 0.0002248089431L},
@@ -271,9 +274,9 @@ constexpr UnitEntry EnergyUnits[] = {
     {"ounce force-inch", 141.611932661L},
     {"poundal-foot", 23.7303604042L},
     {"therm", 9.47813394499e-9L},
-    {"megaelectron volt", 6.24145700572e12L},
-    {"kiloelectron volt", 6.24145700572e15L},
-    {"electron volt", 6.24145700572e18L},
+    {"megaelectron volt", 6.241509074460762607776241e12L},
+    {"kiloelectron volt", 6.241509074460762607776241e15L},
+    {"electron volt", 6.241509074460762607776241e18L},
 };
 
 constexpr UnitEntry PowerUnits[] = {
@@ -282,15 +285,15 @@ constexpr UnitEntry PowerUnits[] = {
     {"watt", 1.0L},
     {"milliwatt", 1000.0L},
     {"horsepower", 0.0013410220896L},
-    {"horsepower (boiler)", 0.000102009588901L},
-    {"BTU/hour", 3.41517902682L},
-    {"BTU/minute", 0.056919650447L},
-    {"BTU/second", 0.000948660840783L},
-    {"kilocalorie/second", 0.000239058510609L},
-    {"calorie/second", 0.239058510609L},
+    {"horsepower (boiler)", 0.00010194199500484224476273L},
+    {"BTU/hour", 3.412141633127941920046026L},
+    {"BTU/minute", 0.0568690272187990320007671L},
+    {"BTU/second", 0.000947817120313317200012785L},
+    {"kilocalorie/second", 0.0002388458966274959396197573L},
+    {"calorie/second", 0.2388458966274959396197573L},
     {"pound-foot/minute", 44.2537289567L},
     {"pound-foot/second", 0.737562149278L},
-    {"ton (refrigeration)", 0.000284598252235L},
+    {"ton (refrigeration)", 0.0002843451360939951600038355L},
 };
 
 constexpr UnitEntry PressureUnits[] = {
@@ -321,16 +324,16 @@ constexpr UnitEntry FlowUnits[] = {
     {"gallon/hour", 60.0L},
     {"gallon/minute", 1.0L},
     {"gallon/second", 0.0166666666667L},
-    {"gallon (UK)/day", 1199.05029836L},
-    {"gallon (UK)/hour", 49.9604290982L},
-    {"gallon (UK)/minute", 0.832673818304L},
-    {"gallon (UK)/second", 0.0138778969718L},
+    {"gallon (UK)/day", 1199.050825865743968993135L},
+    {"gallon (UK)/hour", 49.96045107773933204138061L},
+    {"gallon (UK)/minute", 0.8326741846289888673563436L},
+    {"gallon (UK)/second", 0.01387790307714981445593906L},
     {"ounce/hour", 7680.0L},
     {"ounce/minute", 128.0L},
     {"ounce/second", 2.13333333333L},
-    {"ounce (UK)/hour", 7993.66865568L},
-    {"ounce (UK)/minute", 133.227810928L},
-    {"ounce (UK)/second", 2.22046351547L},
+    {"ounce (UK)/hour", 7993.672172438293126620898L},
+    {"ounce (UK)/minute", 133.227869540638218777015L},
+    {"ounce (UK)/second", 2.22046449234397031295025L},
     {"liter/day", 5450.99296896L},
     {"liter/hour", 227.12470704L},
     {"liter/minute", 3.785411784L},
@@ -382,8 +385,8 @@ constexpr UnitEntry LightUnits[] = {
     {"flame", 0.25L},
     {"lux", 10.7639104167L},
     {"phot", 0.00107639104167L},
-    {"sb", 8.56564774909e-5L},
-    {"lambert", 0.000269097760418L},
+    {"sb", 0.0003426259099635390526916746L},
+    {"lambert", 0.001076391041670972230833351L},
 };
 
 constexpr UnitEntry NumbersUnits[] = {
@@ -461,16 +464,16 @@ constexpr UnitEntry ConductivityUnits[] = {
     {"micromho", 1000000.0L},
     {"siemens", 1.0L},
     {"microsiemens", 1000000.0L},
-    {"statmho", 8.99e11L},
+    {"statmho", 8.9875517873681764e11L},
 };
 
 constexpr UnitEntry ThermalConductivityUnits[] = {
     {"BTU-inch/hour-foot²-°F", 1.0L},
     {"BTU/hour-foot-°F", 0.0833333333333L},
     {"calorie/second-centimeter-°C", 0.000344482394363L},
-    {"kilowatt/meter-K", 0.000144099615403L},
-    {"watt/meter-K", 0.144099615403L},
-    {"watt/centimeter-°C", 0.00144099615403L},
+    {"kilowatt/meter-K", 0.0001442278888642825896762905L},
+    {"watt/meter-K", 0.1442278888642825896762905L},
+    {"watt/centimeter-°C", 0.001442278888642825896762905L},
 };
 
 constexpr std::array<std::span<const UnitEntry>, CategoryCount> CatalogueTables{{

@@ -22,9 +22,30 @@ struct CategoryInfo {
 };
 
 inline constexpr int CategoryCount = 22;
+
+// Catalogue indices: what the settings file and every table refer to.
+inline constexpr int LengthIndex = 0;
+inline constexpr int AreaIndex = 1;
+inline constexpr int VolumeIndex = 2;
+inline constexpr int VolumeDryIndex = 3;
+inline constexpr int TimeIndex = 4;
+inline constexpr int SpeedIndex = 5;
+inline constexpr int MassIndex = 6;
+inline constexpr int DensityIndex = 7;
+inline constexpr int ForceIndex = 8;
+inline constexpr int EnergyIndex = 9;
+inline constexpr int PowerIndex = 10;
+inline constexpr int PressureIndex = 11;
+inline constexpr int FlowIndex = 12;
 inline constexpr int TemperatureIndex = 13;
+inline constexpr int AngleIndex = 14;
+inline constexpr int LightIndex = 15;
 inline constexpr int NumbersIndex = 16;
 inline constexpr int FractionsIndex = 17;
+inline constexpr int DynamicViscosityIndex = 18;
+inline constexpr int KinematicViscosityIndex = 19;
+inline constexpr int ConductivityIndex = 20;
+inline constexpr int ThermalConductivityIndex = 21;
 
 // Display name, settings section and kind of a catalogue index (0 to 21).
 const CategoryInfo& categoryInfo(int category);

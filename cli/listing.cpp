@@ -1,9 +1,11 @@
 #include "listing.h"
 
 #include <cstdio>
+#include <string>
 
 #include "catalogue_names.h"
 #include "unit_catalogue.h"
+#include "unit_definition_text.h"
 #include "usage_error.h"
 
 namespace velmar {
@@ -30,8 +32,10 @@ int RunList(std::optional<std::string_view> category)
     if (!found.found())
         return ReportUsageError(found.Failure);
     for (int position = 1; position <= catalogue.tableSize(found.Index); ++position) {
-        std::printf("%d\t", position);
-        printLine(catalogue.unit(found.Index, position).Name);
+        std::string line = std::to_string(position) + "\t" + std::string(catalogue.unit(found.Index, position).Name);
+        if (const std::string definition = UnitDefinitionText(catalogue, found.Index, position); !definition.empty())
+            line += "\t" + definition;
+        printLine(line);
     }
     return 0;
 }

@@ -52,10 +52,12 @@ inline constexpr std::string_view ValueIn = "ValueIn";
 
 // The category sections in the order the file has always listed them:
 // catalogue order, except that Flow follows Fractions.
-inline constexpr int FlowIndex = 12;
 inline constexpr std::array<int, CategoryCount> CategorySectionOrder{
-    0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, TemperatureIndex, 14, 15, NumbersIndex, FractionsIndex, FlowIndex,
-    18, 19, 20, 21};
+    LengthIndex,    AreaIndex,      VolumeIndex,     VolumeDryIndex,   TimeIndex,
+    SpeedIndex,     MassIndex,      DensityIndex,    ForceIndex,       EnergyIndex,
+    PowerIndex,     PressureIndex,  TemperatureIndex, AngleIndex,      LightIndex,
+    NumbersIndex,   FractionsIndex, FlowIndex,       DynamicViscosityIndex,
+    KinematicViscosityIndex, ConductivityIndex, ThermalConductivityIndex};
 
 // Fractions hides its source list, so its source position is never kept.
 inline constexpr bool KeepsSourcePosition(int category)

@@ -1,7 +1,6 @@
 #include "unit_catalogue.h"
 
 #include <algorithm>
-#include <cmath>
 #include <gtest/gtest.h>
 #include <set>
 #include <string>
@@ -9,15 +8,6 @@
 using namespace velmar;
 
 namespace {
-
-const UnitEntry& unitNamed(const UnitCatalogue& catalogue, int category, std::string_view name)
-{
-    for (const UnitEntry& entry : catalogue.table(category)) {
-        if (entry.Name == name)
-            return entry;
-    }
-    throw std::runtime_error("no unit " + std::string(name));
-}
 
 struct CategoryRow {
     std::string_view displayName;
@@ -104,33 +94,6 @@ TEST(UnitCatalogue, SpecialCategoriesCarryUnitIdsInTableOrder)
     EXPECT_EQ(categoryInfo(TemperatureIndex).Kind, CategoryKind::Temperature);
     EXPECT_EQ(categoryInfo(NumbersIndex).Kind, CategoryKind::NumberBase);
     EXPECT_EQ(categoryInfo(FractionsIndex).Kind, CategoryKind::Fraction);
-}
-
-struct ExactFactor {
-    int category;
-    const char* unit;
-    unsigned long long significand;
-    int exponent;
-};
-
-// Nearest extended values of the decimal literals and quotients, worked out in
-// exact rational arithmetic.
-TEST(UnitCatalogue, FactorsAreTheNearestExtendedValues)
-{
-    const ExactFactor cases[] = {
-        {0, "kilometer", 0x83126e978d4fdf3bULL, -73},
-        {0, "mile", 0xa2e383cc1e54192eULL, -74},
-        {1, "mile² (US Survey)", 0xcf4943abe44dbf2cULL, -85},
-        {1, "section", 0xcf4943abe69c0ae7ULL, -85},
-        {14, "radian", 0x8efa351294e9c8aeULL, -69},
-        {14, "grade", 0x8e38e38e38e38e39ULL, -63},
-        {14, "octant", 0xb60b60b60b60b60bULL, -69},
-    };
-    UnitCatalogue catalogue;
-    for (const ExactFactor& c : cases) {
-        const long double expected = std::ldexp(static_cast<long double>(c.significand), c.exponent);
-        EXPECT_EQ(unitNamed(catalogue, c.category, c.unit).Factor, expected) << c.unit;
-    }
 }
 
 TEST(UnitCatalogue, CategoryIndexIsExactAndCaseSensitive)

@@ -159,6 +159,27 @@ TEST(List, UnitsWithTheirPositions)
     EXPECT_EQ(numbers.back(), "40\tbase-36");
 }
 
+// Linear units carry what one of them is, as the help pages give it.
+TEST(List, LinearUnitsWithTheirDefinitions)
+{
+    const struct {
+        const char* Category;
+        std::size_t Line;
+        const char* Text;
+    } rows[] = {
+        {"Length", 4, "4\tmeter\t1 meter"},
+        {"Length", 20, "20\tfoot\t0.3048 meter"},
+        {"Power", 7, "7\tBTU/hour\t0.2930710702 watt"},
+        {"Light", 6, "6\tsb\t31415.92654 lux"},
+        {"Volume - Dry", 3, "3\tpint\t0.5506104714 liter"},
+    };
+    for (const auto& row : rows) {
+        const std::vector<std::string> lines = LinesOf(RunConverter({"--list", row.Category}).Out);
+        ASSERT_GE(lines.size(), row.Line) << row.Category;
+        EXPECT_EQ(lines[row.Line - 1], row.Text);
+    }
+}
+
 TEST(Information, HelpAndVersionWinOverOtherArguments)
 {
     const ProcessResult help = RunConverter({"Length", "--colour", "--help"});

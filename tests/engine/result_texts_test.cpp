@@ -8,7 +8,6 @@ namespace velmar {
 namespace {
 
 // List positions of the units used below.
-constexpr int LengthIndex = 0;
 constexpr int Kilometer = 0;
 constexpr int Meter = 3;
 constexpr int Millimeter = 6;

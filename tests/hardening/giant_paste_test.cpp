@@ -20,7 +20,6 @@ namespace {
 
 constexpr int BoxCapacity = 32767;
 constexpr int GiantSize = 10 << 20;
-constexpr int LengthIndex = 0;
 
 int listPosition(Tfrm_Converter& window, int category, std::string_view name)
 {

@@ -132,9 +132,35 @@ TEST_F(BuiltHelpTest, IndexHasEveryUnitOnItsCategoryPage)
             const QList<QHelpLink> documents = window.engine().documentsForKeyword(name);
             const bool onCategoryPage = std::any_of(documents.begin(), documents.end(), [&](const QHelpLink& link) {
                 const QString page = pageText(window, link.url);
-                return page.contains(heading) && page.contains(QLatin1Char('>') + name + QLatin1String("</td>"));
+                const QString cell = QLatin1String("</a>") + name;
+                return page.contains(heading)
+                    && (page.contains(cell + QLatin1String("</td>")) || page.contains(cell + QLatin1String(" <sup>")));
             });
             EXPECT_TRUE(onCategoryPage) << unit.Name << " in " << categoryInfo(category).DisplayName;
+        }
+    }
+}
+
+// A linear unit's row says what one unit is in the category's own unit, and
+// a unit with a note links to it.
+TEST_F(BuiltHelpTest, UnitPagesShowDefinitionsAndNotes)
+{
+    const struct {
+        const char* page;
+        const char* rowText;
+        const char* noteText;
+    } rows[] = {
+        {"units_length.html", "foot</td><td>0.3048 meter</td>", nullptr},
+        {"units_power.html", "</sup></td><td>0.2930710702 watt</td>", "International Table BTU"},
+        {"units_light.html", "sb <sup>", "measures luminance, not illuminance"},
+        {"units_temperature.html", "Celsius</td></tr>", nullptr},
+    };
+    const QUrl contents = window.engine().documentsForIdentifier(QStringLiteral("Contents")).first().url;
+    for (const auto& row : rows) {
+        const QString page = pageText(window, contents.resolved(QUrl(QString::fromUtf8(row.page))));
+        EXPECT_TRUE(page.contains(QString::fromUtf8(row.rowText))) << row.page << ": " << row.rowText;
+        if (row.noteText != nullptr) {
+            EXPECT_TRUE(page.contains(QString::fromUtf8(row.noteText))) << row.page << ": " << row.noteText;
         }
     }
 }

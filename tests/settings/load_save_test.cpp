@@ -24,8 +24,6 @@ using test_support::readBytes;
 using test_support::writeBytes;
 
 constexpr char Main[] = "Velmar Converter";
-constexpr int DryVolumeIndex = 3;
-constexpr int FlowIndex = 12;
 
 QStringList catalogueDisplayNames()
 {
@@ -145,7 +143,7 @@ TEST_F(SettingsTest, EveryChoiceAndEveryCategorysMemoryComesBackAfterARestart)
     start();
     tabSet->setTabText(LengthIndex, "Mass");
     tabSet->setTabText(MassIndex, "Length");
-    tabSet->setTabIndex(DryVolumeIndex);
+    tabSet->setTabIndex(VolumeDryIndex);
     window->numberFormat() = MakeNumberFormatSetting(3, 2);
     QFont textFont(QStringLiteral("Courier New"), 12);
     textFont.setItalic(true);
@@ -155,7 +153,7 @@ TEST_F(SettingsTest, EveryChoiceAndEveryCategorysMemoryComesBackAfterARestart)
     window->move(60, 50);
     window->resize(500, 400);
     const std::string longInput(1100, '7');
-    memory(DryVolumeIndex) = {"12.5", 2, 5};
+    memory(VolumeDryIndex) = {"12.5", 2, 5};
     memory(LengthIndex) = {"5", 19, 21};
     memory(FlowIndex) = {longInput, 0, 1};
     memory(FractionsIndex) = {"0.75", 1, 0};
@@ -165,7 +163,7 @@ TEST_F(SettingsTest, EveryChoiceAndEveryCategorysMemoryComesBackAfterARestart)
     start();
     EXPECT_EQ(tabSet->tabText(LengthIndex), "Mass");
     EXPECT_EQ(tabSet->tabText(MassIndex), "Length");
-    EXPECT_EQ(tabSet->tabIndex(), DryVolumeIndex);
+    EXPECT_EQ(tabSet->tabIndex(), VolumeDryIndex);
     EXPECT_EQ(window->numberFormat().ViewType, 3);
     EXPECT_EQ(window->numberFormat().Precision, 2);
     EXPECT_EQ(window->numberFormat().FormatPattern, "%.*f");

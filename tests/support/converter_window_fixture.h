@@ -74,8 +74,5 @@ inline constexpr int KilometerPosition = 0;
 inline constexpr int MeterPosition = 3;
 inline constexpr int FootPosition = 19;
 inline constexpr int InchPosition = 21;
-inline constexpr int LengthIndex = 0;
-inline constexpr int AreaIndex = 1;
-inline constexpr int MassIndex = 6;
 
 } // namespace velmar

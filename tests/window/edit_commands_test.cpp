@@ -21,7 +21,6 @@ namespace {
 using test_support::MessageAnswerer;
 using test_support::ShownMessage;
 
-constexpr int TimeIndex = 4;
 
 QClipboard& clipboard()
 {

@@ -2,8 +2,11 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstdio>
 #include <string_view>
+#include <vector>
+
+#include "unit_definition_text.h"
+#include "unit_definitions.h"
 
 namespace velmar {
 namespace {
@@ -49,30 +52,16 @@ const UnitEntry& referenceUnit(const UnitCatalogue& catalogue, int category)
                          [](const UnitEntry& unit) { return unit.Factor == 1.0L; });
 }
 
-// 15 significant digits give back every factor literal of the tables; large
-// and small factors are written as powers of ten rather than with "e".
-std::string factorText(long double factor)
-{
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.15Lg", factor);
-    const std::string text = buffer;
-    const auto exponentAt = text.find('e');
-    if (exponentAt == std::string::npos)
-        return text;
-    const std::string mantissa = text.substr(0, exponentAt);
-    const std::string power = "10<sup>" + std::to_string(std::stoi(text.substr(exponentAt + 1))) + "</sup>";
-    return mantissa == "1" ? power : mantissa + " &times; " + power;
-}
-
 std::string kindIntroduction(const UnitCatalogue& catalogue, int category)
 {
     const std::string count = std::to_string(catalogue.tableSize(category));
     switch (categoryInfo(category).Kind) {
     case CategoryKind::Linear: {
         const std::string reference = escaped(referenceUnit(catalogue, category).Name);
-        return "<p>This category offers " + count + " units. The right-hand column tells how much of "
-            "each unit makes up one " + reference + ", the unit every conversion of this category "
-            "passes through.</p>\n";
+        return "<p>This category offers " + count + " units. Every conversion passes through the " + reference
+            + ". The right-hand column tells what one of each unit is in "
+            + escaped(DefinitionUnitName(category))
+            + ", converted from the same factors and written as AutoFormat writes results.</p>\n";
     }
     case CategoryKind::Temperature:
         return "<p>The five temperature scales are converted with their own formulas rather than a "
@@ -88,19 +77,57 @@ std::string kindIntroduction(const UnitCatalogue& catalogue, int category)
     return {};
 }
 
-std::string unitTable(const UnitCatalogue& catalogue, int category)
+// The notes of a category's units in table order, each text once; a unit
+// refers to its note by number.
+class NoteList {
+public:
+    // The note's number (from 1), or 0 for a unit without a note.
+    int numberFor(int category, std::string_view unitName)
+    {
+        const std::string_view note = UnitNote(category, unitName);
+        if (note.empty())
+            return 0;
+        const auto known = std::find(notes_.begin(), notes_.end(), note);
+        if (known != notes_.end())
+            return static_cast<int>(known - notes_.begin()) + 1;
+        notes_.push_back(note);
+        return static_cast<int>(notes_.size());
+    }
+
+    std::string html() const
+    {
+        if (notes_.empty())
+            return {};
+        std::string html = "<h2>Notes</h2>\n<ol>\n";
+        for (std::size_t index = 0; index < notes_.size(); ++index)
+            html += "<li><a name=\"" + noteAnchor(static_cast<int>(index) + 1) + "\"></a>" + escaped(notes_[index]) + "</li>\n";
+        return html + "</ol>\n";
+    }
+
+    static std::string noteAnchor(int number) { return "note-" + std::to_string(number); }
+
+private:
+    std::vector<std::string_view> notes_;
+};
+
+std::string unitTable(const UnitCatalogue& catalogue, int category, NoteList& notes)
 {
-    const bool withFactors = categoryInfo(category).Kind == CategoryKind::Linear;
+    const bool withDefinitions = categoryInfo(category).Kind == CategoryKind::Linear;
     std::string html = "<table>\n<tr><th>No.</th><th>Unit</th>";
-    if (withFactors)
-        html += "<th>Amount in one " + escaped(referenceUnit(catalogue, category).Name) + "</th>";
+    if (withDefinitions)
+        html += "<th>One unit is</th>";
     html += "</tr>\n";
     for (int position = 1; position <= catalogue.tableSize(category); ++position) {
         const UnitEntry& unit = catalogue.unit(category, position);
         html += "<tr><td>" + std::to_string(position) + "</td><td><a name=\"" + unitAnchor(position)
-            + "\"></a>" + escaped(unit.Name) + "</td>";
-        if (withFactors)
-            html += "<td>" + factorText(unit.Factor) + "</td>";
+            + "\"></a>" + escaped(unit.Name);
+        if (const int note = notes.numberFor(category, unit.Name); note != 0) {
+            html += " <sup><a href=\"#" + NoteList::noteAnchor(note) + "\">" + std::to_string(note)
+                + "</a></sup>";
+        }
+        html += "</td>";
+        if (withDefinitions)
+            html += "<td>" + escaped(UnitDefinitionText(catalogue, category, position)) + "</td>";
         html += "</tr>\n";
     }
     return html + "</table>\n";
@@ -118,12 +145,13 @@ std::string categoryPageFileName(int category)
 
 std::string renderCategoryPage(const UnitCatalogue& catalogue, int category)
 {
+    NoteList notes;
+    const std::string table = unitTable(catalogue, category, notes);
     return pageStart(pageTitle(category)) + "<h1>" + escaped(categoryInfo(category).DisplayName)
-        + "</h1>\n" + kindIntroduction(catalogue, category) + unitTable(catalogue, category)
+        + "</h1>\n" + kindIntroduction(catalogue, category) + table
         + "<p>The unit lists show this order unless <a href=\"menus.html#sort\">Sort Units "
           "Alphabetically</a> is switched on.</p>\n"
-          "<p>See also: <a href=\"categories.html\">Categories and units</a></p>\n"
-        + PageEnd;
+        + notes.html() + "<p>See also: <a href=\"categories.html\">Categories and units</a></p>\n" + PageEnd;
 }
 
 std::string renderCategoriesPage(const UnitCatalogue& catalogue)

@@ -12,8 +12,8 @@ namespace velmar {
 // "units_length.html", "units_dryvolume.html", ...
 std::string categoryPageFileName(int category);
 
-// One category's page: its units in table order, with their factors for the
-// linear categories.
+// One category's page: its units in table order, for the linear categories
+// with what one of each is and the notes on their definitions.
 std::string renderCategoryPage(const UnitCatalogue& catalogue, int category);
 
 // The overview of all categories with their unit counts.
