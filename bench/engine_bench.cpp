@@ -6,10 +6,10 @@
 #include <algorithm>
 #include <string_view>
 
-#include "conversion_dispatch.h"
-#include "number_reading.h"
-#include "result_formatting.h"
-#include "unit_catalogue.h"
+#include "engine/conversion_dispatch.h"
+#include "engine/number_reading.h"
+#include "engine/result_formatting.h"
+#include "catalogue/unit_catalogue.h"
 
 namespace velmar {
 namespace {

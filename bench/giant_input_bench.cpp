@@ -15,13 +15,13 @@
 #include <string_view>
 #include <utility>
 
-#include "conversion_dispatch.h"
-#include "converter_window.h"
-#include "tab_set.h"
-#include "unit_catalogue.h"
-#include "unit_list_box.h"
-#include "upper_case_line_edit.h"
-#include "utf8_text.h"
+#include "engine/conversion_dispatch.h"
+#include "window/converter_window.h"
+#include "window/tab_set.h"
+#include "catalogue/unit_catalogue.h"
+#include "window/unit_list_box.h"
+#include "window/upper_case_line_edit.h"
+#include "window/utf8_text.h"
 
 namespace velmar {
 namespace {

@@ -4,10 +4,10 @@
 
 #include <benchmark/benchmark.h>
 
-#include "converter_window.h"
-#include "tab_set.h"
-#include "unit_list_box.h"
-#include "upper_case_line_edit.h"
+#include "window/converter_window.h"
+#include "window/tab_set.h"
+#include "window/unit_list_box.h"
+#include "window/upper_case_line_edit.h"
 
 // The time from a keystroke in the input box to the updated result: the key
 // filter, the upper-casing, the change event, the dispatcher and the result

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "unit_catalogue.h"
+#include "catalogue/unit_catalogue.h"
 
 namespace velmar {
 

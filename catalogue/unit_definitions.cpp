@@ -1,9 +1,9 @@
-#include "unit_definitions.h"
+#include "catalogue/unit_definitions.h"
 
 #include <array>
 #include <cassert>
 
-#include "unit_catalogue.h"
+#include "catalogue/unit_catalogue.h"
 
 namespace velmar {
 namespace {

@@ -1,10 +1,10 @@
-#include "batch_converter.h"
+#include "cli/batch_converter.h"
 
 #include <utility>
 
-#include "batch_line.h"
-#include "conversion.h"
-#include "named_request.h"
+#include "cli/batch_line.h"
+#include "cli/conversion.h"
+#include "cli/named_request.h"
 
 namespace velmar {
 namespace {

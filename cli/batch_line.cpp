@@ -1,10 +1,10 @@
-#include "batch_line.h"
+#include "cli/batch_line.h"
 
 #include <array>
 #include <optional>
 
-#include "int32_text.h"
-#include "quoted_text.h"
+#include "cli/int32_text.h"
+#include "cli/quoted_text.h"
 
 namespace velmar {
 namespace {

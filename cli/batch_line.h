@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "named_request.h"
+#include "cli/named_request.h"
 
 namespace velmar {
 

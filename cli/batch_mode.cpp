@@ -1,13 +1,13 @@
-#include "batch_mode.h"
+#include "cli/batch_mode.h"
 
 #include <cstdio>
 #include <system_error>
 #include <unistd.h>
 
-#include "batch_converter.h"
-#include "line_reader.h"
-#include "output_buffer.h"
-#include "program_name.h"
+#include "cli/batch_converter.h"
+#include "cli/line_reader.h"
+#include "cli/output_buffer.h"
+#include "cli/program_name.h"
 
 namespace velmar {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "number_format.h"
+#include "engine/number_format.h"
 
 namespace velmar {
 

@@ -1,4 +1,4 @@
-#include "case_folding.h"
+#include "cli/case_folding.h"
 
 namespace velmar {
 namespace {

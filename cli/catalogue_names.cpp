@@ -1,9 +1,9 @@
-#include "catalogue_names.h"
+#include "cli/catalogue_names.h"
 
 #include <utility>
 #include <vector>
 
-#include "quoted_text.h"
+#include "cli/quoted_text.h"
 
 namespace velmar {
 namespace {

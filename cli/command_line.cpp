@@ -1,12 +1,12 @@
-#include "command_line.h"
+#include "cli/command_line.h"
 
 #include <array>
 #include <optional>
 #include <utility>
 
-#include "int32_text.h"
-#include "quoted_text.h"
-#include "utf8.h"
+#include "cli/int32_text.h"
+#include "cli/quoted_text.h"
+#include "text/utf8.h"
 
 namespace velmar {
 namespace {

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "number_format.h"
+#include "engine/number_format.h"
 
 namespace velmar {
 

@@ -1,10 +1,10 @@
-#include "conversion.h"
+#include "cli/conversion.h"
 
 #include <exception>
 #include <utility>
 
-#include "conversion_dispatch.h"
-#include "result_texts.h"
+#include "engine/conversion_dispatch.h"
+#include "engine/result_texts.h"
 
 namespace velmar {
 

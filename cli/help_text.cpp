@@ -1,4 +1,8 @@
-#include "help_text.h"
+#include "cli/help_text.h"
+
+#include <string>
+
+#include "packaging/product.h"
 
 namespace velmar {
 
@@ -58,7 +62,8 @@ Examples:
 
 std::string_view VersionText()
 {
-    return "velmar-convert " VELMAR_VERSION "\n";
+    static const std::string text = std::string("velmar-convert ") + ApplicationVersion + "\n";
+    return text;
 }
 
 } // namespace velmar

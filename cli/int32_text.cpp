@@ -1,4 +1,4 @@
-#include "int32_text.h"
+#include "cli/int32_text.h"
 
 #include <charconv>
 

@@ -1,11 +1,11 @@
-#include "line_reader.h"
+#include "cli/line_reader.h"
 
 #include <cerrno>
 #include <cstring>
 #include <system_error>
 #include <unistd.h>
 
-#include "io_block.h"
+#include "cli/io_block.h"
 
 namespace velmar {
 

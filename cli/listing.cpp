@@ -1,12 +1,12 @@
-#include "listing.h"
+#include "cli/listing.h"
 
 #include <cstdio>
 #include <string>
 
-#include "catalogue_names.h"
-#include "unit_catalogue.h"
-#include "unit_definition_text.h"
-#include "usage_error.h"
+#include "cli/catalogue_names.h"
+#include "catalogue/unit_catalogue.h"
+#include "engine/unit_definition_text.h"
+#include "cli/usage_error.h"
 
 namespace velmar {
 namespace {

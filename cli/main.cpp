@@ -2,13 +2,13 @@
 #include <optional>
 #include <span>
 
-#include "batch_mode.h"
-#include "command_line.h"
-#include "help_text.h"
-#include "listing.h"
-#include "program_name.h"
-#include "single_conversion.h"
-#include "usage_error.h"
+#include "cli/batch_mode.h"
+#include "cli/command_line.h"
+#include "cli/help_text.h"
+#include "cli/listing.h"
+#include "cli/program_name.h"
+#include "cli/single_conversion.h"
+#include "cli/usage_error.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
-#include "name_index.h"
+#include "cli/name_index.h"
 
 #include <bit>
 #include <cstdint>
 #include <utility>
 
-#include "case_folding.h"
+#include "cli/case_folding.h"
 
 namespace velmar {
 namespace {

@@ -1,4 +1,4 @@
-#include "named_request.h"
+#include "cli/named_request.h"
 
 #include <utility>
 

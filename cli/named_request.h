@@ -3,8 +3,8 @@
 #include <string>
 #include <string_view>
 
-#include "catalogue_names.h"
-#include "conversion.h"
+#include "cli/catalogue_names.h"
+#include "cli/conversion.h"
 
 namespace velmar {
 

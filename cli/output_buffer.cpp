@@ -1,10 +1,10 @@
-#include "output_buffer.h"
+#include "cli/output_buffer.h"
 
 #include <cerrno>
 #include <system_error>
 #include <unistd.h>
 
-#include "io_block.h"
+#include "cli/io_block.h"
 
 namespace velmar {
 

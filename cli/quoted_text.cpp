@@ -1,8 +1,8 @@
-#include "quoted_text.h"
+#include "cli/quoted_text.h"
 
 #include <cstdio>
 
-#include "utf8.h"
+#include "text/utf8.h"
 
 namespace velmar {
 namespace {

@@ -1,13 +1,13 @@
-#include "single_conversion.h"
+#include "cli/single_conversion.h"
 
 #include <cstdio>
 
-#include "catalogue_names.h"
-#include "conversion.h"
-#include "named_request.h"
-#include "quoted_text.h"
-#include "unit_catalogue.h"
-#include "usage_error.h"
+#include "cli/catalogue_names.h"
+#include "cli/conversion.h"
+#include "cli/named_request.h"
+#include "cli/quoted_text.h"
+#include "catalogue/unit_catalogue.h"
+#include "cli/usage_error.h"
 
 namespace velmar {
 namespace {

@@ -1,8 +1,8 @@
-#include "usage_error.h"
+#include "cli/usage_error.h"
 
 #include <cstdio>
 
-#include "program_name.h"
+#include "cli/program_name.h"
 
 namespace velmar {
 

@@ -1,14 +1,18 @@
-#include "about_dialog.h"
+#include "dialogs/about_dialog.h"
 
+#include <QDate>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
+
 #include <algorithm>
 
-#include "about_emblem.h"
-#include "dialog_look.h"
-#include "unit_catalogue.h"
+#include "dialogs/about_emblem.h"
+#include "dialogs/dialog_look.h"
+#include "catalogue/unit_catalogue.h"
+#include "packaging/product.h"
 
 namespace velmar {
 namespace {
@@ -21,6 +25,15 @@ QFont TitleFont()
     font.setBold(true);
     font.setItalic(true);
     return font;
+}
+
+// "Version 1.73 - Mar 8, 1997": the month in English whatever the locale,
+// as the box's other lines are.
+QString VersionLine()
+{
+    const QDate released = QDate::fromString(QLatin1String(ReleaseDate), Qt::ISODate);
+    return Tfrm_About::tr("Version %1 - %2")
+        .arg(QLatin1String(ApplicationVersion), QLocale::c().toString(released, QStringLiteral("MMM d, yyyy")));
 }
 
 // Substituted faces may run wider than the design's; the title then shrinks
@@ -92,14 +105,14 @@ Tfrm_About::Tfrm_About(QWidget* owner, int totalUnits)
 
     // The title twice: a white copy a pixel down and right under the real
     // one gives it a raised look.
-    const QString title = tr("Velmar Converter");
+    const QString title = QString::fromUtf8(ApplicationTitle);
     const QFont titleFont = ShrunkToFit(TitleFont(), title, 210);
     MakeLine(this, QStringLiteral("lab_TitleShadow"), title, QRect(253, 9, 210, 33), titleFont, Qt::white,
              Qt::AlignHCenter);
     MakeLine(this, QStringLiteral("lab_Title"), title, QRect(252, 8, 210, 33), titleFont,
              palette().color(QPalette::WindowText), Qt::AlignHCenter);
 
-    MakeColumnLine(this, QStringLiteral("lab_Version"), tr("Version 1.73 - Mar 8, 1997"), 48);
+    MakeColumnLine(this, QStringLiteral("lab_Version"), VersionLine(), 48);
     MakeColumnLine(this, QStringLiteral("lab_Copyright"), tr("Copyright \u00a9 1997 Velmar Software"), 64);
     auto* Bevel1 = new QFrame(this);
     Bevel1->setObjectName(QStringLiteral("Bevel1"));

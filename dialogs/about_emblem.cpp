@@ -1,9 +1,9 @@
-#include "about_emblem.h"
+#include "dialogs/about_emblem.h"
 
 #include <QPainter>
 #include <algorithm>
 
-#include "application_icon.h"
+#include "widgets/application_icon.h"
 
 namespace velmar {
 

@@ -1,15 +1,15 @@
-#include "arrange_units_dialog.h"
+#include "dialogs/arrange_units_dialog.h"
 
 #include <QCollator>
 #include <QListWidget>
 #include <QPushButton>
 #include <algorithm>
 
-#include "category_list.h"
-#include "dialog_look.h"
-#include "glyph_caption_button.h"
-#include "list_rows.h"
-#include "reference/help_topics.h"
+#include "dialogs/category_list.h"
+#include "dialogs/dialog_look.h"
+#include "dialogs/glyph_caption_button.h"
+#include "widgets/list_rows.h"
+#include "dialogs/reference/help_topics.h"
 
 namespace velmar {
 

@@ -1,11 +1,11 @@
-#include "category_list.h"
+#include "dialogs/category_list.h"
 
 #include <QDialog>
 #include <QLabel>
 #include <QListWidget>
 
-#include "dialog_look.h"
-#include "font_choice.h"
+#include "dialogs/dialog_look.h"
+#include "widgets/font_choice.h"
 
 namespace velmar {
 

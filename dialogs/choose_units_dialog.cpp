@@ -1,12 +1,12 @@
-#include "choose_units_dialog.h"
+#include "dialogs/choose_units_dialog.h"
 
 #include <QListWidget>
 #include <QPushButton>
 
-#include "category_list.h"
-#include "dialog_look.h"
-#include "list_rows.h"
-#include "reference/help_topics.h"
+#include "dialogs/category_list.h"
+#include "dialogs/dialog_look.h"
+#include "widgets/list_rows.h"
+#include "dialogs/reference/help_topics.h"
 
 namespace velmar {
 

@@ -1,4 +1,4 @@
-#include "dialog_look.h"
+#include "dialogs/dialog_look.h"
 
 #include <QDialog>
 #include <QGuiApplication>

@@ -1,4 +1,4 @@
-#include "font_dialog_with_colour.h"
+#include "dialogs/font_dialog_with_colour.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

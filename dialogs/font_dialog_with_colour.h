@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <optional>
 
-#include "font_choice.h"
+#include "widgets/font_choice.h"
 
 class QComboBox;
 class QFontDialog;

@@ -1,12 +1,12 @@
-#include "fonts_dialog.h"
+#include "dialogs/fonts_dialog.h"
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 
-#include "dialog_look.h"
-#include "reference/alert.h"
-#include "reference/help_topics.h"
+#include "dialogs/dialog_look.h"
+#include "widgets/alert.h"
+#include "dialogs/reference/help_topics.h"
 
 namespace velmar {
 namespace {

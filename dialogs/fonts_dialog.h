@@ -4,8 +4,8 @@
 #include <functional>
 #include <optional>
 
-#include "font_choice.h"
-#include "font_dialog_with_colour.h"
+#include "widgets/font_choice.h"
+#include "dialogs/font_dialog_with_colour.h"
 
 class QLabel;
 

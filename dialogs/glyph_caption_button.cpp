@@ -1,4 +1,4 @@
-#include "glyph_caption_button.h"
+#include "dialogs/glyph_caption_button.h"
 
 #include <QStyleOptionToolButton>
 #include <QStylePainter>

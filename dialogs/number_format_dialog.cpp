@@ -1,4 +1,4 @@
-#include "number_format_dialog.h"
+#include "dialogs/number_format_dialog.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -8,10 +8,10 @@
 #include <QRadioButton>
 #include <QSpinBox>
 
-#include "dialog_look.h"
-#include "extended.h"
-#include "reference/help_topics.h"
-#include "result_formatting.h"
+#include "dialogs/dialog_look.h"
+#include "engine/extended.h"
+#include "dialogs/reference/help_topics.h"
+#include "engine/result_formatting.h"
 
 namespace velmar {
 namespace {

@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <optional>
 
-#include "number_format.h"
+#include "engine/number_format.h"
 
 class QButtonGroup;
 class QLabel;

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "extended.h"
-#include "floating_point_fault.h"
+#include "engine/extended.h"
+#include "engine/floating_point_fault.h"
 
 namespace velmar {
 

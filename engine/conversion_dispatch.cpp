@@ -1,11 +1,11 @@
-#include "conversion_dispatch.h"
+#include "engine/conversion_dispatch.h"
 
 #include <optional>
 
-#include "fraction_converter.h"
-#include "linear_converter.h"
-#include "number_base_converter.h"
-#include "temperature_converter.h"
+#include "engine/fraction_converter.h"
+#include "engine/linear_converter.h"
+#include "engine/number_base_converter.h"
+#include "engine/temperature_converter.h"
 
 namespace velmar {
 namespace {

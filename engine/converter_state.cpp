@@ -1,4 +1,4 @@
-#include "converter_state.h"
+#include "engine/converter_state.h"
 
 namespace velmar {
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "unit_catalogue.h"
+#include "catalogue/unit_catalogue.h"
 
 namespace velmar {
 

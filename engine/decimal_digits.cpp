@@ -1,10 +1,10 @@
-#include "decimal_digits.h"
+#include "engine/decimal_digits.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
 
-#include "powers_of_ten.h"
+#include "engine/powers_of_ten.h"
 
 namespace velmar {
 namespace {

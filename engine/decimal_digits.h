@@ -3,7 +3,7 @@
 #include <array>
 #include <string_view>
 
-#include "extended.h"
+#include "engine/extended.h"
 
 namespace velmar {
 

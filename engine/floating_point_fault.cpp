@@ -1,4 +1,4 @@
-#include "floating_point_fault.h"
+#include "engine/floating_point_fault.h"
 
 namespace velmar {
 namespace {

@@ -1,12 +1,12 @@
-#include "fraction_converter.h"
+#include "engine/fraction_converter.h"
 
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
 
-#include "checked_arithmetic.h"
-#include "number_reading.h"
-#include "result_texts.h"
+#include "engine/checked_arithmetic.h"
+#include "engine/number_reading.h"
+#include "engine/result_texts.h"
 
 namespace velmar {
 namespace {

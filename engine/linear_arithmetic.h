@@ -1,7 +1,7 @@
 #pragma once
 
-#include "checked_arithmetic.h"
-#include "extended.h"
+#include "engine/checked_arithmetic.h"
+#include "engine/extended.h"
 
 namespace velmar {
 

@@ -1,9 +1,9 @@
-#include "linear_converter.h"
+#include "engine/linear_converter.h"
 
-#include "linear_arithmetic.h"
-#include "number_reading.h"
-#include "result_formatting.h"
-#include "result_texts.h"
+#include "engine/linear_arithmetic.h"
+#include "engine/number_reading.h"
+#include "engine/result_formatting.h"
+#include "engine/result_texts.h"
 
 namespace velmar {
 

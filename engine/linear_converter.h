@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "extended.h"
-#include "number_format.h"
+#include "engine/extended.h"
+#include "engine/number_format.h"
 
 namespace velmar {
 

@@ -1,11 +1,11 @@
-#include "number_base_converter.h"
+#include "engine/number_base_converter.h"
 
 #include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
 
-#include "result_texts.h"
+#include "engine/result_texts.h"
 
 namespace velmar {
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "extended.h"
+#include "engine/extended.h"
 
 namespace velmar {
 

@@ -1,9 +1,9 @@
-#include "number_reading.h"
+#include "engine/number_reading.h"
 
 #include <cstdint>
 
-#include "checked_arithmetic.h"
-#include "powers_of_ten.h"
+#include "engine/checked_arithmetic.h"
+#include "engine/powers_of_ten.h"
 
 namespace velmar {
 namespace {

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "extended.h"
+#include "engine/extended.h"
 
 namespace velmar {
 

@@ -1,12 +1,12 @@
-#include "powers_of_ten.h"
+#include "engine/powers_of_ten.h"
 
 #include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <vector>
 
-#include "big_natural.h"
-#include "checked_arithmetic.h"
+#include "engine/big_natural.h"
+#include "engine/checked_arithmetic.h"
 
 namespace velmar::powers_of_ten {
 namespace {

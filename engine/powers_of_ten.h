@@ -1,6 +1,6 @@
 #pragma once
 
-#include "extended.h"
+#include "engine/extended.h"
 
 namespace velmar {
 

@@ -1,9 +1,9 @@
-#include "result_formatting.h"
+#include "engine/result_formatting.h"
 
 #include <algorithm>
 #include <cstdlib>
 
-#include "decimal_digits.h"
+#include "engine/decimal_digits.h"
 
 namespace velmar {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "extended.h"
-#include "number_format.h"
+#include "engine/extended.h"
+#include "engine/number_format.h"
 
 namespace velmar {
 

@@ -1,4 +1,4 @@
-#include "result_texts.h"
+#include "engine/result_texts.h"
 
 namespace velmar {
 

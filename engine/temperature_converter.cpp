@@ -1,8 +1,8 @@
-#include "temperature_converter.h"
+#include "engine/temperature_converter.h"
 
-#include "checked_arithmetic.h"
-#include "number_reading.h"
-#include "result_formatting.h"
+#include "engine/checked_arithmetic.h"
+#include "engine/number_reading.h"
+#include "engine/result_formatting.h"
 
 namespace velmar {
 namespace {

@@ -1,12 +1,12 @@
-#include "unit_definition_text.h"
+#include "engine/unit_definition_text.h"
 
 #include <algorithm>
 #include <cassert>
 
-#include "linear_arithmetic.h"
-#include "number_format.h"
-#include "result_formatting.h"
-#include "unit_definitions.h"
+#include "engine/linear_arithmetic.h"
+#include "engine/number_format.h"
+#include "engine/result_formatting.h"
+#include "catalogue/unit_definitions.h"
 
 namespace velmar {
 

@@ -10,7 +10,7 @@
 #include <cstdio>
 #include <string_view>
 
-#include "application_icon.h"
+#include "widgets/application_icon.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "colour_numbers.h"
+#include "settings/colour_numbers.h"
 
 #include <QGuiApplication>
 #include <QPalette>

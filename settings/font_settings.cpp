@@ -1,9 +1,9 @@
-#include "font_settings.h"
+#include "settings/font_settings.h"
 
 #include <QFontInfo>
 
-#include "colour_numbers.h"
-#include "settings_keys.h"
+#include "settings/colour_numbers.h"
+#include "settings/settings_keys.h"
 
 namespace velmar {
 namespace {

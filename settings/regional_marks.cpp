@@ -1,4 +1,4 @@
-#include "regional_marks.h"
+#include "settings/regional_marks.h"
 
 #include <QLocale>
 

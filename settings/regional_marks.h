@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "number_format.h"
+#include "engine/number_format.h"
 
 class QLocale;
 

@@ -5,8 +5,8 @@
 #include <string_view>
 #include <utility>
 
-#include "application_title.h"
-#include "unit_catalogue.h"
+#include "packaging/product.h"
+#include "catalogue/unit_catalogue.h"
 
 namespace velmar::settings_keys {
 

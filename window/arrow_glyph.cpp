@@ -1,8 +1,8 @@
-#include "arrow_glyph.h"
+#include "window/arrow_glyph.h"
 
 #include <QPainter>
 
-#include "block_arrow.h"
+#include "widgets/block_arrow.h"
 
 namespace velmar {
 

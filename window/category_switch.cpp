@@ -1,10 +1,10 @@
 #include <QLabel>
 
-#include "conversion_dispatch.h"
-#include "converter_window.h"
-#include "tab_set.h"
-#include "unit_list_box.h"
-#include "upper_case_line_edit.h"
+#include "engine/conversion_dispatch.h"
+#include "window/converter_window.h"
+#include "window/tab_set.h"
+#include "window/unit_list_box.h"
+#include "window/upper_case_line_edit.h"
 
 namespace velmar {
 

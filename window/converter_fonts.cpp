@@ -1,9 +1,9 @@
 #include <QApplication>
 #include <QMenuBar>
 
-#include "arrow_glyph.h"
-#include "converter_window.h"
-#include "tab_set.h"
+#include "window/arrow_glyph.h"
+#include "window/converter_window.h"
+#include "window/tab_set.h"
 
 namespace velmar {
 

@@ -1,10 +1,10 @@
-#include "converter_layout.h"
+#include "window/converter_layout.h"
 
 #include <QFont>
 
 #include <cmath>
 
-#include "extended.h"
+#include "engine/extended.h"
 
 namespace velmar {
 namespace {

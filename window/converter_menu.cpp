@@ -6,8 +6,8 @@
 
 #include <algorithm>
 
-#include "converter_window.h"
-#include "fault_report.h"
+#include "window/converter_window.h"
+#include "window/fault_report.h"
 
 namespace velmar {
 namespace {

@@ -1,4 +1,5 @@
-#include "converter_window.h"
+#include "window/converter_window.h"
+#include "settings/profile/settings_file.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -7,11 +8,11 @@
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
-#include "arrow_glyph.h"
-#include "fault_report.h"
-#include "tab_set.h"
-#include "unit_list_box.h"
-#include "upper_case_line_edit.h"
+#include "window/arrow_glyph.h"
+#include "window/fault_report.h"
+#include "window/tab_set.h"
+#include "window/unit_list_box.h"
+#include "window/upper_case_line_edit.h"
 
 namespace velmar {
 namespace {

@@ -4,13 +4,13 @@
 #include <QStringList>
 
 #include <array>
+#include <memory>
 #include <optional>
 
-#include "converter_state.h"
-#include "font_choice.h"
-#include "number_format.h"
-#include "settings_file.h"
-#include "unit_catalogue.h"
+#include "engine/converter_state.h"
+#include "widgets/font_choice.h"
+#include "engine/number_format.h"
+#include "catalogue/unit_catalogue.h"
 
 class QAction;
 class QFrame;
@@ -25,6 +25,7 @@ class QStackedWidget;
 namespace velmar {
 
 class ArrowGlyph;
+class SettingsFile;
 class TabSet;
 class UnitListBox;
 class UpperCaseLineEdit;
@@ -133,7 +134,7 @@ private:
     QStringList categoryDisplayNames_;
     std::optional<std::array<QStringList, CategoryCount>> unitNameLists_;
     // Read once by LoadSettings, written once by SaveSettings.
-    std::optional<SettingsFile> settingsFile_;
+    std::unique_ptr<SettingsFile> settingsFile_;
     QLineEdit* focusedTextBox_ = nullptr; // none while neither text box has the focus
 
     // Controls.

@@ -1,12 +1,12 @@
-#include "about_dialog.h"
-#include "arrange_units_dialog.h"
-#include "calculator_launcher.h"
-#include "choose_units_dialog.h"
-#include "converter_window.h"
-#include "fonts_dialog.h"
-#include "help_topics.h"
-#include "number_format_dialog.h"
-#include "tab_set.h"
+#include "dialogs/about_dialog.h"
+#include "dialogs/arrange_units_dialog.h"
+#include "dialogs/reference/calculator_launcher.h"
+#include "dialogs/choose_units_dialog.h"
+#include "window/converter_window.h"
+#include "dialogs/fonts_dialog.h"
+#include "dialogs/reference/help_topics.h"
+#include "dialogs/number_format_dialog.h"
+#include "window/tab_set.h"
 
 // The Options, Reference and Help commands. Each dialog lives on the stack of
 // its run function, so it is gone before the command returns, and only an OK

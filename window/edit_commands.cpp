@@ -2,12 +2,12 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 
-#include "alert.h"
-#include "converter_window.h"
-#include "inverted_input.h"
-#include "tab_set.h"
-#include "unit_list_box.h"
-#include "upper_case_line_edit.h"
+#include "widgets/alert.h"
+#include "window/converter_window.h"
+#include "engine/inverted_input.h"
+#include "window/tab_set.h"
+#include "window/unit_list_box.h"
+#include "window/upper_case_line_edit.h"
 
 namespace velmar {
 namespace {

@@ -5,8 +5,8 @@
 #include <QMenu>
 #include <QMimeData>
 
-#include "converter_window.h"
-#include "fault_report.h"
+#include "window/converter_window.h"
+#include "window/fault_report.h"
 
 namespace velmar {
 namespace {

@@ -1,10 +1,10 @@
-#include "fault_report.h"
+#include "window/fault_report.h"
 
 #include <QMessageBox>
 
 #include <utility>
 
-#include "application_title.h"
+#include "packaging/product.h"
 
 namespace velmar {
 namespace {

@@ -1,7 +1,7 @@
 #include <QFocusEvent>
 #include <QLineEdit>
 
-#include "converter_window.h"
+#include "window/converter_window.h"
 
 namespace velmar {
 

@@ -1,4 +1,4 @@
-#include "input_key_filter.h"
+#include "window/input_key_filter.h"
 
 namespace velmar {
 namespace {

@@ -1,9 +1,9 @@
 #include <QKeyEvent>
 
-#include "converter_window.h"
-#include "input_key_filter.h"
-#include "tab_set.h"
-#include "upper_case_line_edit.h"
+#include "window/converter_window.h"
+#include "window/input_key_filter.h"
+#include "window/tab_set.h"
+#include "window/upper_case_line_edit.h"
 
 namespace velmar {
 

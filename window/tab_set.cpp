@@ -1,4 +1,4 @@
-#include "tab_set.h"
+#include "window/tab_set.h"
 
 #include <QScopedValueRollback>
 #include <QTabBar>
@@ -7,7 +7,7 @@
 
 #include <stdexcept>
 
-#include "fault_report.h"
+#include "window/fault_report.h"
 
 namespace velmar {
 namespace {

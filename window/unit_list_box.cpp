@@ -1,11 +1,11 @@
-#include "unit_list_box.h"
+#include "window/unit_list_box.h"
 
 #include <QEvent>
 #include <QScopedValueRollback>
 
 #include <algorithm>
 
-#include "list_rows.h"
+#include "widgets/list_rows.h"
 
 namespace velmar {
 namespace {

@@ -1,8 +1,8 @@
 #include <QAction>
 
-#include "converter_window.h"
-#include "sort_unit_tables.h"
-#include "tab_set.h"
+#include "window/converter_window.h"
+#include "catalogue/sort_unit_tables.h"
+#include "window/tab_set.h"
 
 namespace velmar {
 

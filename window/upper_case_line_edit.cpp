@@ -1,4 +1,4 @@
-#include "upper_case_line_edit.h"
+#include "window/upper_case_line_edit.h"
 
 #include <QScopedValueRollback>
 #include <QValidator>

@@ -3,12 +3,12 @@
 
 #include <algorithm>
 
-#include "arrow_glyph.h"
-#include "converter_layout.h"
-#include "converter_window.h"
-#include "tab_set.h"
-#include "unit_list_box.h"
-#include "upper_case_line_edit.h"
+#include "window/arrow_glyph.h"
+#include "window/converter_layout.h"
+#include "window/converter_window.h"
+#include "window/tab_set.h"
+#include "window/unit_list_box.h"
+#include "window/upper_case_line_edit.h"
 
 namespace velmar {
 namespace {

@@ -1,9 +1,9 @@
-#include "calculator_launcher.h"
+#include "dialogs/reference/calculator_launcher.h"
 
 #include <QProcess>
 #include <QStandardPaths>
 
-#include "alert.h"
+#include "widgets/alert.h"
 
 namespace velmar {
 

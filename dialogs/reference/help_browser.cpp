@@ -1,4 +1,4 @@
-#include "help_browser.h"
+#include "dialogs/reference/help_browser.h"
 
 #include <QHelpEngineCore>
 

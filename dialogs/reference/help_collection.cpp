@@ -1,4 +1,4 @@
-#include "help_collection.h"
+#include "dialogs/reference/help_collection.h"
 
 #include <QDir>
 #include <QFileInfo>

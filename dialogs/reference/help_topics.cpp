@@ -1,7 +1,7 @@
-#include "help_topics.h"
+#include "dialogs/reference/help_topics.h"
 
-#include "help_window.h"
-#include "help_window_host.h"
+#include "dialogs/reference/help_window.h"
+#include "dialogs/reference/help_window_host.h"
 
 namespace velmar {
 

@@ -1,7 +1,7 @@
-#include "help_window.h"
+#include "dialogs/reference/help_window.h"
 
-#include "help_browser.h"
-#include "help_topics.h"
+#include "dialogs/reference/help_browser.h"
+#include "dialogs/reference/help_topics.h"
 
 #include <QAction>
 #include <QCoreApplication>

@@ -1,4 +1,4 @@
-#include "file_io.h"
+#include "settings/profile/file_io.h"
 
 #include <cerrno>
 #include <fcntl.h>

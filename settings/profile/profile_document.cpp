@@ -1,8 +1,8 @@
-#include "profile_document.h"
+#include "settings/profile/profile_document.h"
 
-#include "profile_line.h"
-#include "profile_text.h"
-#include "profile_values.h"
+#include "settings/profile/profile_line.h"
+#include "settings/profile/profile_text.h"
+#include "settings/profile/profile_values.h"
 
 namespace velmar {
 

@@ -1,8 +1,8 @@
-#include "profile_line.h"
+#include "settings/profile/profile_line.h"
 
 #include <stdexcept>
 
-#include "profile_text.h"
+#include "settings/profile/profile_text.h"
 
 namespace velmar {
 

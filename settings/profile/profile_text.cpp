@@ -1,8 +1,8 @@
-#include "profile_text.h"
+#include "settings/profile/profile_text.h"
 
 #include <algorithm>
 
-#include "utf8.h"
+#include "text/utf8.h"
 
 namespace velmar {
 

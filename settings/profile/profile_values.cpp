@@ -1,9 +1,9 @@
-#include "profile_values.h"
+#include "settings/profile/profile_values.h"
 
 #include <algorithm>
 #include <limits>
 
-#include "profile_text.h"
+#include "settings/profile/profile_text.h"
 
 namespace velmar {
 

@@ -1,11 +1,11 @@
-#include "settings_file.h"
+#include "settings/profile/settings_file.h"
 
 #include <cstdlib>
 #include <pwd.h>
 #include <string>
 #include <unistd.h>
 
-#include "file_io.h"
+#include "settings/profile/file_io.h"
 
 namespace velmar {
 

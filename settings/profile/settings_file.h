@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <stdexcept>
 
-#include "profile_document.h"
+#include "settings/profile/profile_document.h"
 
 namespace velmar {
 

@@ -1,4 +1,4 @@
-#include "sort_unit_tables.h"
+#include "catalogue/sort_unit_tables.h"
 
 #include <gtest/gtest.h>
 

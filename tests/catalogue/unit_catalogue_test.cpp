@@ -1,4 +1,4 @@
-#include "unit_catalogue.h"
+#include "catalogue/unit_catalogue.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

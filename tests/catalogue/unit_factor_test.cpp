@@ -2,8 +2,8 @@
 // value nearest to its exact definition, and a quantity that appears in two
 // categories has the same size in both.
 
-#include "exact_rational.h"
-#include "unit_catalogue.h"
+#include "tests/support/exact_rational.h"
+#include "catalogue/unit_catalogue.h"
 
 #include <gtest/gtest.h>
 

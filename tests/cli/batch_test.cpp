@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "converter_process.h"
+#include "tests/cli/converter_process.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "converter_process.h"
+#include "tests/cli/converter_process.h"
 
 #include <array>
 #include <cerrno>

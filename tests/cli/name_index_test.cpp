@@ -3,7 +3,7 @@
 #include <string_view>
 #include <vector>
 
-#include "name_index.h"
+#include "cli/name_index.h"
 
 using namespace velmar;
 

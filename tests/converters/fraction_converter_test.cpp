@@ -1,4 +1,4 @@
-#include "fraction_converter.h"
+#include "engine/fraction_converter.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "number_base_converter.h"
+#include "engine/number_base_converter.h"
 
 #include <gtest/gtest.h>
 

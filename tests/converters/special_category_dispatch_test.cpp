@@ -1,4 +1,4 @@
-#include "conversion_dispatch.h"
+#include "engine/conversion_dispatch.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
-#include "temperature_converter.h"
+#include "engine/temperature_converter.h"
 
 #include <gtest/gtest.h>
 
-#include "floating_point_fault.h"
+#include "engine/floating_point_fault.h"
 
 using namespace velmar;
 

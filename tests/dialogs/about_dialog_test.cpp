@@ -1,4 +1,4 @@
-#include "about_dialog.h"
+#include "dialogs/about_dialog.h"
 
 #include <QHelpEvent>
 #include <QLabel>
@@ -6,9 +6,9 @@
 #include <QToolTip>
 #include <gtest/gtest.h>
 
-#include "modal_watcher.h"
-#include "qt_printing.h"
-#include "unit_catalogue.h"
+#include "tests/support/modal_watcher.h"
+#include "tests/support/qt_printing.h"
+#include "catalogue/unit_catalogue.h"
 
 using namespace velmar;
 using velmar::test_support::ModalWatcher;

@@ -1,15 +1,15 @@
-#include "arrange_units_dialog.h"
-#include "choose_units_dialog.h"
+#include "dialogs/arrange_units_dialog.h"
+#include "dialogs/choose_units_dialog.h"
 
 #include <QAbstractButton>
 #include <QListWidget>
 #include <gtest/gtest.h>
 
-#include "font_choice.h"
-#include "list_rows.h"
-#include "modal_watcher.h"
-#include "qt_printing.h"
-#include "widget_clicks.h"
+#include "widgets/font_choice.h"
+#include "widgets/list_rows.h"
+#include "tests/support/modal_watcher.h"
+#include "tests/support/qt_printing.h"
+#include "tests/support/widget_clicks.h"
 
 using namespace velmar;
 using velmar::test_support::ClickButton;

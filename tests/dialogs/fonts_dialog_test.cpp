@@ -1,4 +1,4 @@
-#include "fonts_dialog.h"
+#include "dialogs/fonts_dialog.h"
 
 #include <QComboBox>
 #include <QFontDialog>
@@ -6,10 +6,10 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "message_answerer.h"
-#include "modal_watcher.h"
-#include "qt_printing.h"
-#include "widget_clicks.h"
+#include "tests/support/message_answerer.h"
+#include "tests/support/modal_watcher.h"
+#include "tests/support/qt_printing.h"
+#include "tests/support/widget_clicks.h"
 
 using namespace velmar;
 using velmar::test_support::ClickButton;

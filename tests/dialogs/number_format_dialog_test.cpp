@@ -1,4 +1,4 @@
-#include "number_format_dialog.h"
+#include "dialogs/number_format_dialog.h"
 
 #include <QLabel>
 #include <QRadioButton>
@@ -6,9 +6,9 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "modal_watcher.h"
-#include "qt_printing.h"
-#include "widget_clicks.h"
+#include "tests/support/modal_watcher.h"
+#include "tests/support/qt_printing.h"
+#include "tests/support/widget_clicks.h"
 
 using namespace velmar;
 using velmar::test_support::ClickButton;

@@ -3,11 +3,11 @@
 #include <cmath>
 #include <string>
 
-#include "conversion_dispatch.h"
-#include "floating_point_fault.h"
-#include "linear_arithmetic.h"
-#include "linear_converter.h"
-#include "unit_catalogue.h"
+#include "engine/conversion_dispatch.h"
+#include "engine/floating_point_fault.h"
+#include "engine/linear_arithmetic.h"
+#include "engine/linear_converter.h"
+#include "catalogue/unit_catalogue.h"
 
 namespace velmar {
 namespace {

@@ -4,8 +4,8 @@
 #include <limits>
 #include <string>
 
-#include "floating_point_fault.h"
-#include "number_reading.h"
+#include "engine/floating_point_fault.h"
+#include "engine/number_reading.h"
 
 namespace velmar {
 namespace {

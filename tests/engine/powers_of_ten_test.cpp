@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "powers_of_ten.h"
+#include "engine/powers_of_ten.h"
 
 namespace velmar {
 namespace {

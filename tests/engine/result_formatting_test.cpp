@@ -3,7 +3,7 @@
 #include <limits>
 #include <string>
 
-#include "result_formatting.h"
+#include "engine/result_formatting.h"
 
 namespace velmar {
 namespace {

@@ -1,8 +1,8 @@
-#include "result_texts.h"
+#include "engine/result_texts.h"
 
 #include <gtest/gtest.h>
 
-#include "conversion_dispatch.h"
+#include "engine/conversion_dispatch.h"
 
 namespace velmar {
 namespace {

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "batch_converter.h"
-#include "fuzz_support.h"
-#include "line_reader.h"
+#include "cli/batch_converter.h"
+#include "tests/fuzz/fuzz_support.h"
+#include "cli/line_reader.h"
 
 namespace velmar::fuzz {
 namespace {

@@ -8,9 +8,9 @@
 #include <optional>
 #include <string>
 
-#include "floating_point_fault.h"
-#include "fraction_converter.h"
-#include "fuzz_support.h"
+#include "engine/floating_point_fault.h"
+#include "engine/fraction_converter.h"
+#include "tests/fuzz/fuzz_support.h"
 
 namespace velmar::fuzz {
 namespace {

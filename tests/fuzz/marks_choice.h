@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "fuzz_support.h"
-#include "number_format.h"
+#include "tests/fuzz/fuzz_support.h"
+#include "engine/number_format.h"
 
 namespace velmar::fuzz {
 

@@ -5,8 +5,8 @@
 #include <optional>
 #include <string>
 
-#include "fuzz_support.h"
-#include "number_base_converter.h"
+#include "tests/fuzz/fuzz_support.h"
+#include "engine/number_base_converter.h"
 
 namespace velmar::fuzz {
 namespace {

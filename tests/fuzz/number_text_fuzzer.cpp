@@ -10,11 +10,11 @@
 #include <optional>
 #include <string>
 
-#include "floating_point_fault.h"
-#include "fuzz_support.h"
-#include "marks_choice.h"
-#include "number_reading.h"
-#include "result_formatting.h"
+#include "engine/floating_point_fault.h"
+#include "tests/fuzz/fuzz_support.h"
+#include "tests/fuzz/marks_choice.h"
+#include "engine/number_reading.h"
+#include "engine/result_formatting.h"
 
 namespace velmar::fuzz {
 namespace {

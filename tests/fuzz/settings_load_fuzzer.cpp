@@ -15,12 +15,12 @@
 #include <fstream>
 #include <memory>
 
-#include "converter_window.h"
-#include "fault_report.h"
-#include "fuzz_support.h"
-#include "settings_file.h"
-#include "tab_set.h"
-#include "unit_list_box.h"
+#include "window/converter_window.h"
+#include "window/fault_report.h"
+#include "tests/fuzz/fuzz_support.h"
+#include "settings/profile/settings_file.h"
+#include "window/tab_set.h"
+#include "window/unit_list_box.h"
 
 namespace velmar::fuzz {
 namespace {

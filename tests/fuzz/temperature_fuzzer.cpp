@@ -4,10 +4,10 @@
 #include <optional>
 #include <string>
 
-#include "floating_point_fault.h"
-#include "fuzz_support.h"
-#include "marks_choice.h"
-#include "temperature_converter.h"
+#include "engine/floating_point_fault.h"
+#include "tests/fuzz/fuzz_support.h"
+#include "tests/fuzz/marks_choice.h"
+#include "engine/temperature_converter.h"
 
 namespace velmar::fuzz {
 namespace {

@@ -9,11 +9,11 @@
 
 #include <algorithm>
 
-#include "converter_window.h"
-#include "tab_set.h"
-#include "unit_list_box.h"
-#include "upper_case_line_edit.h"
-#include "utf8_text.h"
+#include "window/converter_window.h"
+#include "window/tab_set.h"
+#include "window/unit_list_box.h"
+#include "window/upper_case_line_edit.h"
+#include "window/utf8_text.h"
 
 namespace velmar {
 namespace {

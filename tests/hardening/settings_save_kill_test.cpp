@@ -9,8 +9,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "settings_file.h"
-#include "test_files.h"
+#include "settings/profile/settings_file.h"
+#include "tests/support/test_files.h"
 
 namespace velmar {
 namespace {

@@ -16,13 +16,13 @@
 #include <functional>
 #include <memory>
 
-#include "about_dialog.h"
-#include "arrange_units_dialog.h"
-#include "choose_units_dialog.h"
-#include "converter_window.h"
-#include "fonts_dialog.h"
-#include "help_window.h"
-#include "number_format_dialog.h"
+#include "dialogs/about_dialog.h"
+#include "dialogs/arrange_units_dialog.h"
+#include "dialogs/choose_units_dialog.h"
+#include "window/converter_window.h"
+#include "dialogs/fonts_dialog.h"
+#include "dialogs/reference/help_window.h"
+#include "dialogs/number_format_dialog.h"
 
 using namespace velmar;
 

@@ -17,9 +17,9 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "application_icon.h"
-#include "help_collection.h"
-#include "help_topics.h"
+#include "widgets/application_icon.h"
+#include "dialogs/reference/help_collection.h"
+#include "dialogs/reference/help_topics.h"
 
 using namespace velmar;
 

@@ -2,10 +2,10 @@
 // name exists, the contents and the index are complete, and the collection
 // works from a folder the program may not write to.
 
-#include "help_browser.h"
-#include "help_test_support.h"
-#include "help_window.h"
-#include "unit_catalogue.h"
+#include "dialogs/reference/help_browser.h"
+#include "tests/reference/help_test_support.h"
+#include "dialogs/reference/help_window.h"
+#include "catalogue/unit_catalogue.h"
 
 #include <QCryptographicHash>
 #include <QDir>

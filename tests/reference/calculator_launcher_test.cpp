@@ -1,4 +1,4 @@
-#include "calculator_launcher.h"
+#include "dialogs/reference/calculator_launcher.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
-#include "help_test_support.h"
+#include "tests/reference/help_test_support.h"
 
-#include "help_collection.h"
-#include "help_topics.h"
-#include "help_window.h"
+#include "dialogs/reference/help_collection.h"
+#include "dialogs/reference/help_topics.h"
+#include "dialogs/reference/help_window.h"
 
 #include <QCoreApplication>
 #include <QHelpContentModel>

@@ -5,7 +5,7 @@
 
 #include <string_view>
 
-#include "qt_printing.h"
+#include "tests/support/qt_printing.h"
 
 namespace velmar {
 

@@ -1,11 +1,11 @@
 // The help commands the program calls, driven as the menus and dialogs drive
 // them: the window they open, its navigation, and its life beside modal dialogs.
 
-#include "help_browser.h"
-#include "help_test_support.h"
-#include "help_topics.h"
-#include "help_window.h"
-#include "help_window_host.h"
+#include "dialogs/reference/help_browser.h"
+#include "tests/reference/help_test_support.h"
+#include "dialogs/reference/help_topics.h"
+#include "dialogs/reference/help_window.h"
+#include "dialogs/reference/help_window_host.h"
 
 #include <QAction>
 #include <QApplication>

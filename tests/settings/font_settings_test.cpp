@@ -1,12 +1,12 @@
-#include "font_settings.h"
+#include "settings/font_settings.h"
 
 #include <QGuiApplication>
 #include <QPalette>
 
 #include <gtest/gtest.h>
 
-#include "colour_numbers.h"
-#include "profile_document.h"
+#include "settings/colour_numbers.h"
+#include "settings/profile/profile_document.h"
 
 using namespace velmar;
 

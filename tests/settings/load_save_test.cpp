@@ -9,12 +9,12 @@
 #include <filesystem>
 #include <vector>
 
-#include "converter_window_fixture.h"
-#include "message_answerer.h"
-#include "profile_document.h"
-#include "settings_file.h"
-#include "test_files.h"
-#include "utf8_text.h"
+#include "tests/support/converter_window_fixture.h"
+#include "tests/support/message_answerer.h"
+#include "settings/profile/profile_document.h"
+#include "settings/profile/settings_file.h"
+#include "tests/support/test_files.h"
+#include "window/utf8_text.h"
 
 namespace velmar {
 namespace {

@@ -1,4 +1,4 @@
-#include "profile_document.h"
+#include "settings/profile/profile_document.h"
 
 #include <gtest/gtest.h>
 #include <stdexcept>

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "regional_marks.h"
+#include "settings/regional_marks.h"
 
 namespace velmar {
 namespace {

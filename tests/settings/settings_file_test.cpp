@@ -1,4 +1,4 @@
-#include "settings_file.h"
+#include "settings/profile/settings_file.h"
 
 #include <cstdlib>
 #include <gtest/gtest.h>
@@ -7,7 +7,7 @@
 #include <unistd.h>
 #include <vector>
 
-#include "test_files.h"
+#include "tests/support/test_files.h"
 
 using namespace velmar;
 using namespace velmar::test_support;

@@ -9,11 +9,11 @@
 
 #include <memory>
 
-#include "converter_window.h"
-#include "fault_recorder.h"
-#include "tab_set.h"
-#include "unit_list_box.h"
-#include "upper_case_line_edit.h"
+#include "window/converter_window.h"
+#include "tests/support/fault_recorder.h"
+#include "window/tab_set.h"
+#include "window/unit_list_box.h"
+#include "window/upper_case_line_edit.h"
 
 namespace velmar {
 

@@ -1,4 +1,4 @@
-#include "exact_rational.h"
+#include "tests/support/exact_rational.h"
 
 #include <bit>
 #include <cmath>

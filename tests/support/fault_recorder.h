@@ -2,7 +2,7 @@
 
 #include <QStringList>
 
-#include "fault_report.h"
+#include "window/fault_report.h"
 
 namespace velmar {
 

@@ -1,4 +1,4 @@
-#include "message_answerer.h"
+#include "tests/support/message_answerer.h"
 
 #include <QAbstractButton>
 #include <QTest>

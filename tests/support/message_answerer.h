@@ -6,7 +6,7 @@
 
 #include <functional>
 
-#include "modal_watcher.h"
+#include "tests/support/modal_watcher.h"
 
 namespace velmar::test_support {
 

@@ -1,4 +1,4 @@
-#include "widget_clicks.h"
+#include "tests/support/widget_clicks.h"
 
 #include <QAbstractButton>
 #include <QListWidget>

@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "converter_layout.h"
-#include "converter_window_fixture.h"
+#include "window/converter_layout.h"
+#include "tests/support/converter_window_fixture.h"
 
 namespace velmar {
 namespace {

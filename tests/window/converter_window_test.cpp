@@ -6,8 +6,8 @@
 
 #include <gtest/gtest.h>
 
-#include "converter_window_fixture.h"
-#include "modal_watcher.h"
+#include "tests/support/converter_window_fixture.h"
+#include "tests/support/modal_watcher.h"
 
 namespace velmar {
 namespace {

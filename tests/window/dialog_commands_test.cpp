@@ -17,13 +17,13 @@
 #include <functional>
 #include <vector>
 
-#include "converter_window_fixture.h"
-#include "help_browser.h"
-#include "help_window.h"
-#include "help_window_host.h"
-#include "message_answerer.h"
-#include "modal_watcher.h"
-#include "widget_clicks.h"
+#include "tests/support/converter_window_fixture.h"
+#include "dialogs/reference/help_browser.h"
+#include "dialogs/reference/help_window.h"
+#include "dialogs/reference/help_window_host.h"
+#include "tests/support/message_answerer.h"
+#include "tests/support/modal_watcher.h"
+#include "tests/support/widget_clicks.h"
 
 namespace velmar {
 namespace {

@@ -11,9 +11,9 @@
 
 #include <filesystem>
 
-#include "converter_window_fixture.h"
-#include "message_answerer.h"
-#include "settings_file.h"
+#include "tests/support/converter_window_fixture.h"
+#include "tests/support/message_answerer.h"
+#include "settings/profile/settings_file.h"
 
 namespace velmar {
 namespace {

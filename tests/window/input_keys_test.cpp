@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "converter_window_fixture.h"
-#include "input_key_filter.h"
+#include "tests/support/converter_window_fixture.h"
+#include "window/input_key_filter.h"
 
 namespace velmar {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "floating_point_fault.h"
-#include "inverted_input.h"
+#include "engine/floating_point_fault.h"
+#include "engine/inverted_input.h"
 
 namespace velmar {
 namespace {

@@ -8,8 +8,8 @@
 #include <stdexcept>
 #include <vector>
 
-#include "fault_recorder.h"
-#include "tab_set.h"
+#include "tests/support/fault_recorder.h"
+#include "window/tab_set.h"
 
 namespace velmar {
 namespace {

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "unit_list_box.h"
+#include "window/unit_list_box.h"
 
 namespace velmar {
 namespace {

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "converter_window_fixture.h"
+#include "tests/support/converter_window_fixture.h"
 
 namespace velmar {
 namespace {

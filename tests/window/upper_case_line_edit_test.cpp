@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "upper_case_line_edit.h"
+#include "window/upper_case_line_edit.h"
 
 namespace velmar {
 namespace {

@@ -4,7 +4,7 @@
 //
 //   velmar_help_pages <project template> <project file to write>
 
-#include "unit_pages.h"
+#include "dialogs/reference/help_pages/unit_pages.h"
 
 #include <filesystem>
 #include <fstream>

@@ -1,12 +1,12 @@
-#include "unit_pages.h"
+#include "dialogs/reference/help_pages/unit_pages.h"
 
 #include <algorithm>
 #include <cctype>
 #include <string_view>
 #include <vector>
 
-#include "unit_definition_text.h"
-#include "unit_definitions.h"
+#include "engine/unit_definition_text.h"
+#include "catalogue/unit_definitions.h"
 
 namespace velmar {
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "unit_catalogue.h"
+#include "catalogue/unit_catalogue.h"
 
 #include <string>
 

@@ -4,13 +4,14 @@
 #include <algorithm>
 #include <string>
 
-#include "alert.h"
-#include "converter_window.h"
-#include "font_settings.h"
-#include "profile_values.h"
-#include "settings_keys.h"
-#include "tab_set.h"
-#include "window_placement.h"
+#include "widgets/alert.h"
+#include "window/converter_window.h"
+#include "settings/profile/settings_file.h"
+#include "settings/font_settings.h"
+#include "settings/profile/profile_values.h"
+#include "settings/settings_keys.h"
+#include "window/tab_set.h"
+#include "settings/window_placement.h"
 
 namespace velmar {
 namespace {
@@ -89,7 +90,7 @@ void ReadCategoryMemory(const ProfileDocument& profile, ConverterState& state)
 // unit lists' order is settled, which the stored positions refer to.
 void Tfrm_Converter::LoadSettings()
 {
-    settingsFile_.emplace();
+    settingsFile_ = std::make_unique<SettingsFile>();
     const ProfileDocument& profile = settingsFile_->profile();
     ClearAllCategoryMemory(state_); // Fractions' source position is never stored: it starts as none
 

@@ -2,10 +2,11 @@
 
 #include <string>
 
-#include "converter_window.h"
-#include "font_settings.h"
-#include "settings_keys.h"
-#include "tab_set.h"
+#include "window/converter_window.h"
+#include "settings/profile/settings_file.h"
+#include "settings/font_settings.h"
+#include "settings/settings_keys.h"
+#include "window/tab_set.h"
 
 namespace velmar {
 namespace {
@@ -38,7 +39,7 @@ void WriteCategoryMemory(ProfileDocument& profile, const ConverterState& state)
 void Tfrm_Converter::SaveSettings()
 {
     if (!settingsFile_)
-        settingsFile_.emplace(); // start-up failed before the settings were read
+        settingsFile_ = std::make_unique<SettingsFile>(); // start-up failed before the settings were read
     ProfileDocument& profile = settingsFile_->profile();
 
     for (const auto& [key, text] : Notice)

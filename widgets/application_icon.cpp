@@ -1,10 +1,10 @@
-#include "application_icon.h"
+#include "widgets/application_icon.h"
 
 #include <QPainter>
 #include <QPainterPath>
 #include <QTransform>
 
-#include "block_arrow.h"
+#include "widgets/block_arrow.h"
 
 namespace velmar {
 namespace {

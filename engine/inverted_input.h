@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "number_format.h"
+#include "engine/number_format.h"
 
 namespace velmar {
 

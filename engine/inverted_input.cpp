@@ -1,7 +1,7 @@
-#include "inverted_input.h"
+#include "engine/inverted_input.h"
 
-#include "number_reading.h"
-#include "result_formatting.h"
+#include "engine/number_reading.h"
+#include "engine/result_formatting.h"
 
 namespace velmar {
 namespace {

@@ -1,4 +1,4 @@
-#include "alert.h"
+#include "widgets/alert.h"
 
 #include <QApplication>
 

@@ -1,4 +1,4 @@
-#include "font_choice.h"
+#include "widgets/font_choice.h"
 
 #include <QPalette>
 #include <QWidget>

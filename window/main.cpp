@@ -1,11 +1,11 @@
 #include <QApplication>
 #include <QLocale>
 
-#include "application_icon.h"
-#include "application_id.h"
-#include "converter_window.h"
-#include "regional_marks.h"
-#include "termination_signals.h"
+#include "widgets/application_icon.h"
+#include "packaging/product.h"
+#include "window/converter_window.h"
+#include "settings/regional_marks.h"
+#include "window/termination_signals.h"
 
 // Takes no arguments of its own and always ends with exit code 0.
 int main(int argc, char** argv)

@@ -1,6 +1,6 @@
-#include "application_title.h"
-#include "converter_window.h"
-#include "utf8_text.h"
+#include "packaging/product.h"
+#include "window/converter_window.h"
+#include "window/utf8_text.h"
 
 namespace velmar {
 

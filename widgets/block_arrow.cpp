@@ -1,4 +1,4 @@
-#include "block_arrow.h"
+#include "widgets/block_arrow.h"
 
 namespace velmar {
 

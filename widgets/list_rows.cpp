@@ -1,4 +1,4 @@
-#include "list_rows.h"
+#include "widgets/list_rows.h"
 
 #include <QListWidget>
 
