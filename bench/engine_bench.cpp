@@ -1,15 +1,15 @@
 // Time per reading, per result text in each form, and per whole linear
 // conversion. A conversion runs on every keystroke and should stay well
 // below 150 ns.
-#include <benchmark/benchmark.h>
-
 #include <algorithm>
 #include <string_view>
 
+#include <benchmark/benchmark.h>
+
+#include "catalogue/unit_catalogue.h"
 #include "engine/conversion_dispatch.h"
 #include "engine/number_reading.h"
 #include "engine/result_formatting.h"
-#include "catalogue/unit_catalogue.h"
 
 namespace velmar {
 namespace {

@@ -8,17 +8,17 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 
-#include <benchmark/benchmark.h>
-
 #include <algorithm>
 #include <string>
 #include <string_view>
 #include <utility>
 
+#include <benchmark/benchmark.h>
+
+#include "catalogue/unit_catalogue.h"
 #include "engine/conversion_dispatch.h"
 #include "window/converter_window.h"
 #include "window/tab_set.h"
-#include "catalogue/unit_catalogue.h"
 #include "window/unit_list_box.h"
 #include "window/upper_case_line_edit.h"
 #include "window/utf8_text.h"
@@ -91,11 +91,14 @@ void BM_WindowTakesGiantPaste(benchmark::State& state, const GiantCase& giant)
     auto* tabs = control<TabSet>(window, "TabSet1");
     const QString caption = ToQString(categoryInfo(giant.Category).DisplayName);
     tabs->setTabIndex(static_cast<int>(tabs->tabs().indexOf(caption)));
-    control<UnitListBox>(window, "lst_In")->setSelectedPosition(listPosition(window.catalogue(), giant.Category, giant.Source));
-    control<UnitListBox>(window, "lst_Out")->setSelectedPosition(listPosition(window.catalogue(), giant.Category, giant.Target));
+    control<UnitListBox>(window, "lst_In")
+        ->setSelectedPosition(listPosition(window.catalogue(), giant.Category, giant.Source));
+    control<UnitListBox>(window, "lst_Out")
+        ->setSelectedPosition(listPosition(window.catalogue(), giant.Category, giant.Target));
     auto* input = control<UpperCaseLineEdit>(window, "txt_In");
     auto* result = control<QLineEdit>(window, "txt_Out");
-    QGuiApplication::clipboard()->setText(QString::fromStdString(giantText(giant, static_cast<std::size_t>(state.range(0)))));
+    QGuiApplication::clipboard()->setText(
+        QString::fromStdString(giantText(giant, static_cast<std::size_t>(state.range(0)))));
     QCoreApplication::processEvents();
 
     for (auto _ : state) {
@@ -113,10 +116,11 @@ void BM_WindowTakesGiantPaste(benchmark::State& state, const GiantCase& giant)
 
 bool registerBenchmarks()
 {
-    const std::pair<std::string, const GiantCase&> cases[] = {
-        {"Linear", Linear}, {"Temperature", Temperature}, {"Numbers", Numbers}, {"Fractions", Fractions}};
+    const std::pair<std::string, const GiantCase&> cases[]
+        = {{"Linear", Linear}, {"Temperature", Temperature}, {"Numbers", Numbers}, {"Fractions", Fractions}};
     for (const auto& [name, giant] : cases) {
-        benchmark::RegisterBenchmark(("BM_ConverterTakesGiantInput/" + name).c_str(), BM_ConverterTakesGiantInput, giant)
+        benchmark::RegisterBenchmark(("BM_ConverterTakesGiantInput/" + name).c_str(), BM_ConverterTakesGiantInput,
+                                     giant)
             ->Unit(benchmark::kMillisecond)
             ->Arg(Megabyte)
             ->Arg(4 * Megabyte)

@@ -49,9 +49,18 @@ void runKeystrokes(benchmark::State& state, const Keystrokes& keystrokes, bool r
 const Keystrokes linear{"Length", 19, 21, "12.5"};
 const Keystrokes numbers{"Numbers", 3, 2, "1F"};
 
-void BM_KeystrokeLinear(benchmark::State& state) { runKeystrokes(state, linear, false); }
-void BM_KeystrokeLinearWithRepaint(benchmark::State& state) { runKeystrokes(state, linear, true); }
-void BM_KeystrokeNumbers(benchmark::State& state) { runKeystrokes(state, numbers, false); }
+void BM_KeystrokeLinear(benchmark::State& state)
+{
+    runKeystrokes(state, linear, false);
+}
+void BM_KeystrokeLinearWithRepaint(benchmark::State& state)
+{
+    runKeystrokes(state, linear, true);
+}
+void BM_KeystrokeNumbers(benchmark::State& state)
+{
+    runKeystrokes(state, numbers, false);
+}
 
 BENCHMARK(BM_KeystrokeLinear)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_KeystrokeLinearWithRepaint)->Unit(benchmark::kMicrosecond);

@@ -2,9 +2,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include <benchmark/benchmark.h>
-
 #include <cstdio>
+
+#include <benchmark/benchmark.h>
 
 // Benchmarks of the converter window run headless unless the caller chose a
 // platform. Every window reads and saves its settings: here in a folder of
@@ -15,7 +15,8 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     const QTemporaryDir configuration;
     if (!configuration.isValid()) {
-        std::fprintf(stderr, "cannot create a temporary settings folder: %s\n", qPrintable(configuration.errorString()));
+        std::fprintf(stderr, "cannot create a temporary settings folder: %s\n",
+                     qPrintable(configuration.errorString()));
         return 1;
     }
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(configuration.path()));

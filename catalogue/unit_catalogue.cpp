@@ -11,6 +11,8 @@ namespace {
 // 12 significant digits, the table's documented precision; those with 25 are
 // exact definitions (see unit_definitions.cpp) written beyond extended
 // precision, so they too round to the value nearest the definition.
+// One unit a line, in list order, however short the entries.
+// clang-format off
 constexpr UnitEntry LengthUnits[] = {
     {"kilometer", 0.001L},
     {"hectometer", 0.01L},
@@ -475,12 +477,30 @@ constexpr UnitEntry ThermalConductivityUnits[] = {
     {"watt/meter-K", 0.1442278888642825896762905L},
     {"watt/centimeter-°C", 0.001442278888642825896762905L},
 };
+// clang-format on
 
 constexpr std::array<std::span<const UnitEntry>, CategoryCount> CatalogueTables{{
-    LengthUnits, AreaUnits, VolumeUnits, VolumeDryUnits, TimeUnits, SpeedUnits,
-    MassUnits, DensityUnits, ForceUnits, EnergyUnits, PowerUnits, PressureUnits,
-    FlowUnits, TemperatureUnits, AngleUnits, LightUnits, NumbersUnits, FractionsUnits,
-    DynamicViscosityUnits, KinematicViscosityUnits, ConductivityUnits,
+    LengthUnits,
+    AreaUnits,
+    VolumeUnits,
+    VolumeDryUnits,
+    TimeUnits,
+    SpeedUnits,
+    MassUnits,
+    DensityUnits,
+    ForceUnits,
+    EnergyUnits,
+    PowerUnits,
+    PressureUnits,
+    FlowUnits,
+    TemperatureUnits,
+    AngleUnits,
+    LightUnits,
+    NumbersUnits,
+    FractionsUnits,
+    DynamicViscosityUnits,
+    KinematicViscosityUnits,
+    ConductivityUnits,
     ThermalConductivityUnits,
 }};
 

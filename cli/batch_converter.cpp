@@ -20,8 +20,7 @@ void appendError(std::string& output, std::string_view message)
 BatchConverter::BatchConverter(RegionalMarks marks)
     : names_(catalogue_)
     , marks_(std::move(marks))
-{
-}
+{ }
 
 void BatchConverter::convertLine(std::string_view line, std::string& output) const
 {

@@ -3,9 +3,9 @@
 #include <string>
 #include <string_view>
 
+#include "catalogue/unit_catalogue.h"
 #include "cli/catalogue_names.h"
 #include "engine/number_format.h"
-#include "catalogue/unit_catalogue.h"
 
 namespace velmar {
 

@@ -3,11 +3,11 @@
 namespace velmar {
 namespace {
 
-constexpr unsigned char Latin1Lead = 0xC3;           // lead byte of U+00C0 to U+00FF
-constexpr unsigned char CapitalAGrave = 0x80;        // U+00C0 after the lead byte
-constexpr unsigned char CapitalThorn = 0x9E;         // U+00DE
-constexpr unsigned char MultiplicationSign = 0x97;   // U+00D7, not a letter
-constexpr unsigned char LatinCaseOffset = 0x20;      // U+00C0 + 0x20 = U+00E0
+constexpr unsigned char Latin1Lead = 0xC3;         // lead byte of U+00C0 to U+00FF
+constexpr unsigned char CapitalAGrave = 0x80;      // U+00C0 after the lead byte
+constexpr unsigned char CapitalThorn = 0x9E;       // U+00DE
+constexpr unsigned char MultiplicationSign = 0x97; // U+00D7, not a letter
+constexpr unsigned char LatinCaseOffset = 0x20;    // U+00C0 + 0x20 = U+00E0
 
 bool isFoldableLatin1Capital(unsigned char second)
 {

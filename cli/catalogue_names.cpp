@@ -73,7 +73,8 @@ NameLookup CatalogueNames::category(std::string_view name, Detail detail) const
 NameLookup CatalogueNames::unit(int category, std::string_view name, Detail detail) const
 {
     return lookUp(units_[static_cast<std::size_t>(category)], name, detail, [&] {
-        return "unit " + QuotedForMessage(name) + " in category " + QuotedForMessage(categoryInfo(category).DisplayName);
+        return "unit " + QuotedForMessage(name) + " in category "
+            + QuotedForMessage(categoryInfo(category).DisplayName);
     });
 }
 

@@ -4,8 +4,8 @@
 #include <string_view>
 #include <vector>
 
-#include "cli/name_index.h"
 #include "catalogue/unit_catalogue.h"
+#include "cli/name_index.h"
 
 namespace velmar {
 

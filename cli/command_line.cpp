@@ -74,9 +74,9 @@ private:
     bool fail(std::string message);
 
     ParsedCommandLine result_;
-    std::string_view modeOption_;       // the option that chose the mode, if any
-    std::string_view formatOption_;     // the first --format or --precision given
-    std::string_view markOption_;       // the first mark option given
+    std::string_view modeOption_;   // the option that chose the mode, if any
+    std::string_view formatOption_; // the first --format or --precision given
+    std::string_view markOption_;   // the first mark option given
 };
 
 bool Parser::fail(std::string message)
@@ -129,8 +129,8 @@ bool Parser::takeOption(std::string_view name, std::optional<std::string_view> i
     if (name == "--list")
         return setMode(name, RunMode::List);
 
-    const bool takesValue = name == "--format" || name == "--precision" || name == "--decimal-mark"
-        || name == "--thousands-mark";
+    const bool takesValue
+        = name == "--format" || name == "--precision" || name == "--decimal-mark" || name == "--thousands-mark";
     if (!takesValue)
         return fail("unknown option " + QuotedForMessage(name));
     if (inlineValue)
@@ -147,7 +147,8 @@ void Parser::checkCombination()
     switch (command.Mode) {
     case RunMode::Batch:
         if (!formatOption_.empty())
-            fail(std::string(formatOption_) + " does not apply to --batch: each line gives its own ViewType and Precision");
+            fail(std::string(formatOption_)
+                 + " does not apply to --batch: each line gives its own ViewType and Precision");
         else if (operands > 0)
             fail("--batch reads its requests from standard input and takes no arguments");
         break;
@@ -186,9 +187,8 @@ ParsedCommandLine Parser::parse(std::span<char* const> arguments)
             continue;
         }
         const std::size_t equals = argument.find('=');
-        const std::optional<std::string_view> inlineValue = equals == std::string_view::npos
-            ? std::nullopt
-            : std::optional(argument.substr(equals + 1));
+        const std::optional<std::string_view> inlineValue
+            = equals == std::string_view::npos ? std::nullopt : std::optional(argument.substr(equals + 1));
         if (!takeOption(argument.substr(0, equals), inlineValue, next, arguments.end()))
             return std::move(result_);
     }

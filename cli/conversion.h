@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "engine/number_format.h"
 #include "catalogue/unit_catalogue.h"
+#include "engine/number_format.h"
 
 namespace velmar {
 

@@ -12,8 +12,7 @@ namespace velmar {
 LineReader::LineReader(int fileDescriptor)
     : fileDescriptor_(fileDescriptor)
     , buffer_(IoBlockSize)
-{
-}
+{ }
 
 std::optional<std::string_view> LineReader::next()
 {

@@ -3,10 +3,10 @@
 #include <cstdio>
 #include <string>
 
-#include "cli/catalogue_names.h"
 #include "catalogue/unit_catalogue.h"
-#include "engine/unit_definition_text.h"
+#include "cli/catalogue_names.h"
 #include "cli/usage_error.h"
+#include "engine/unit_definition_text.h"
 
 namespace velmar {
 namespace {

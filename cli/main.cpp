@@ -12,7 +12,10 @@
 
 namespace {
 
-void print(std::string_view text) { std::fwrite(text.data(), 1, text.size(), stdout); }
+void print(std::string_view text)
+{
+    std::fwrite(text.data(), 1, text.size(), stdout);
+}
 
 int run(const velmar::CommandLine& command)
 {

@@ -40,7 +40,7 @@ private:
     // Open addressing over a power-of-two table: the exact lookup runs for
     // every name of every batch line, so it avoids the modulo and node chasing
     // of a general hash map.
-    std::vector<int> exactSlots_; // index into names_, or EmptySlot
+    std::vector<int> exactSlots_;                 // index into names_, or EmptySlot
     std::unordered_map<std::string, int> folded_; // index, or AmbiguousFold
 };
 

@@ -37,8 +37,8 @@ ResolvedRequest ResolveNames(const CatalogueNames& names, const NamedRequest& na
     request.Category = category.Index;
 
     const bool hasSourceUnit = request.Category != FractionsIndex;
-    if (hasSourceUnit && !resolveUnit(names, request.Category, named.Source, detail, request.SourcePosition,
-                                      resolved.Failure))
+    if (hasSourceUnit
+        && !resolveUnit(names, request.Category, named.Source, detail, request.SourcePosition, resolved.Failure))
         return resolved;
     resolveUnit(names, request.Category, named.Target, detail, request.TargetPosition, resolved.Failure);
     return resolved;

@@ -2,11 +2,11 @@
 
 #include <cstdio>
 
+#include "catalogue/unit_catalogue.h"
 #include "cli/catalogue_names.h"
 #include "cli/conversion.h"
 #include "cli/named_request.h"
 #include "cli/quoted_text.h"
-#include "catalogue/unit_catalogue.h"
 #include "cli/usage_error.h"
 
 namespace velmar {
@@ -15,7 +15,10 @@ namespace {
 constexpr int ErrorStatus = 1;
 
 // Fractions has no source unit; "-" or an empty FROM stands in for it.
-bool isNoSourceUnit(std::string_view from) { return from.empty() || from == "-"; }
+bool isNoSourceUnit(std::string_view from)
+{
+    return from.empty() || from == "-";
+}
 
 // A usage error for names that resolve but make no sense on a command line:
 // a missing unit, or a source unit for Fractions. Empty when all is well.
@@ -39,7 +42,8 @@ int RunSingleConversion(const CommandLine& command)
 {
     const UnitCatalogue catalogue;
     const NamedRequest named{command.Operands[0], command.Operands[1], command.Operands[2], command.Operands[3]};
-    const ResolvedRequest resolved = ResolveNames(CatalogueNames(catalogue), named, CatalogueNames::Detail::WithCandidates);
+    const ResolvedRequest resolved
+        = ResolveNames(CatalogueNames(catalogue), named, CatalogueNames::Detail::WithCandidates);
     if (!resolved.Failure.empty())
         return ReportUsageError(resolved.Failure);
     if (const std::string misuse = misuseOf(named, resolved.Request); !misuse.empty())

@@ -9,9 +9,9 @@
 
 #include <algorithm>
 
+#include "catalogue/unit_catalogue.h"
 #include "dialogs/about_emblem.h"
 #include "dialogs/dialog_look.h"
-#include "catalogue/unit_catalogue.h"
 #include "packaging/product.h"
 
 namespace velmar {
@@ -59,8 +59,8 @@ void PlaceCaptionAndValue(QLabel& caption, QLabel& value, int captionLeft, int v
     value.move(valueLeft - overflow, value.y());
 }
 
-QLabel* MakeLine(QWidget* parent, const QString& objectName, const QString& text, QRect geometry,
-                 const QFont& font, const QColor& colour, Qt::Alignment alignment)
+QLabel* MakeLine(QWidget* parent, const QString& objectName, const QString& text, QRect geometry, const QFont& font,
+                 const QColor& colour, Qt::Alignment alignment)
 {
     auto* line = new QLabel(text, parent);
     line->setObjectName(objectName);
@@ -80,8 +80,8 @@ QLabel* MakeColumnLine(QWidget* parent, const QString& objectName, const QString
     return MakeLine(parent, objectName, text, QRect(248, top, 217, 16), font, colour, Qt::AlignHCenter);
 }
 
-QLabel* MakeContactLine(QWidget* parent, const QString& objectName, const QString& kind, const QString& text,
-                        int top, const QFont& font)
+QLabel* MakeContactLine(QWidget* parent, const QString& objectName, const QString& kind, const QString& text, int top,
+                        const QFont& font)
 {
     QLabel* line = MakeColumnLine(parent, objectName, text, top, font, ContactColour);
     line->setToolTip(kind + text);
@@ -133,8 +133,8 @@ Tfrm_About::Tfrm_About(QWidget* owner, int totalUnits)
         return MakeLine(this, objectName, line, QRect(0, 200, 0, 16), lineFont, text, Qt::AlignLeft);
     };
     PlaceCaptionAndValue(*makeBottomLine(QStringLiteral("lab_UnitsCaption"), tr("Total Units Supported: "), font()),
-                         *makeBottomLine(QStringLiteral("lab_UnitCount"), QString::number(totalUnits), boldFont),
-                         8, 120, OKButton->x() - 4);
+                         *makeBottomLine(QStringLiteral("lab_UnitCount"), QString::number(totalUnits), boldFont), 8,
+                         120, OKButton->x() - 4);
     PlaceCaptionAndValue(*makeBottomLine(QStringLiteral("lab_PlatformCaption"), tr("Version Platform:"), font()),
                          *makeBottomLine(QStringLiteral("lab_Platform"), tr("32-bit"), boldFont), 344, 430,
                          width() - 8);

@@ -1,6 +1,7 @@
 #include "dialogs/about_emblem.h"
 
 #include <QPainter>
+
 #include <algorithm>
 
 #include "widgets/application_icon.h"

@@ -3,13 +3,14 @@
 #include <QCollator>
 #include <QListWidget>
 #include <QPushButton>
+
 #include <algorithm>
 
 #include "dialogs/category_list.h"
 #include "dialogs/dialog_look.h"
 #include "dialogs/glyph_caption_button.h"
-#include "widgets/list_rows.h"
 #include "dialogs/reference/help_topics.h"
+#include "widgets/list_rows.h"
 
 namespace velmar {
 
@@ -30,33 +31,31 @@ Tfrm_ArrangeUnits::Tfrm_ArrangeUnits(QWidget* owner, const QStringList& tabCapti
 void Tfrm_ArrangeUnits::BuildButtons()
 {
     using Place = GlyphCaptionButton::GlyphPlace;
-    const auto makeFlatButton = [this](const QString& objectName, const QString& caption, const QIcon& glyph,
-                                       Place place, QRect geometry) {
-        auto* button = new GlyphCaptionButton(caption, glyph, place, this);
-        button->setObjectName(objectName);
-        button->setFont(DialogControlFont());
-        button->setGeometry(geometry);
-        return button;
-    };
+    const auto makeFlatButton
+        = [this](const QString& objectName, const QString& caption, const QIcon& glyph, Place place, QRect geometry) {
+              auto* button = new GlyphCaptionButton(caption, glyph, place, this);
+              button->setObjectName(objectName);
+              button->setFont(DialogControlFont());
+              button->setGeometry(geometry);
+              return button;
+          };
     btn_MoveUp = makeFlatButton(QStringLiteral("btn_MoveUp"), tr("&Up"), style()->standardIcon(QStyle::SP_ArrowUp),
                                 Place::AboveCaption, QRect(248, 24, 41, 49));
-    btn_MoveDn = makeFlatButton(QStringLiteral("btn_MoveDn"), tr("&Down"),
-                                style()->standardIcon(QStyle::SP_ArrowDown), Place::BelowCaption,
-                                QRect(248, 80, 41, 49));
-    const QIcon sortGlyph = QIcon::fromTheme(QStringLiteral("view-sort-ascending"),
-                                             style()->standardIcon(QStyle::SP_FileDialogListView));
-    QAbstractButton* cmd_Sort = makeFlatButton(QStringLiteral("cmd_Sort"), tr("&Sort"), sortGlyph,
-                                               Place::AboveCaption, QRect(248, 176, 41, 49));
+    btn_MoveDn = makeFlatButton(QStringLiteral("btn_MoveDn"), tr("&Down"), style()->standardIcon(QStyle::SP_ArrowDown),
+                                Place::BelowCaption, QRect(248, 80, 41, 49));
+    const QIcon sortGlyph
+        = QIcon::fromTheme(QStringLiteral("view-sort-ascending"), style()->standardIcon(QStyle::SP_FileDialogListView));
+    QAbstractButton* cmd_Sort = makeFlatButton(QStringLiteral("cmd_Sort"), tr("&Sort"), sortGlyph, Place::AboveCaption,
+                                               QRect(248, 176, 41, 49));
     connect(btn_MoveUp, &QAbstractButton::clicked, this, &Tfrm_ArrangeUnits::btn_MoveUpClick);
     connect(btn_MoveDn, &QAbstractButton::clicked, this, &Tfrm_ArrangeUnits::btn_MoveDnClick);
     connect(cmd_Sort, &QAbstractButton::clicked, this, &Tfrm_ArrangeUnits::cmd_SortClick);
 
     QPushButton* btn_Help = MakeHelpButton(this, QRect(8, 233, 25, 27));
-    connect(btn_Help, &QPushButton::clicked, this,
-            [] { ShowHelpTopic(QStringLiteral("ArrangeCategoryOrderScreen")); });
+    connect(btn_Help, &QPushButton::clicked, this, [] { ShowHelpTopic(QStringLiteral("ArrangeCategoryOrderScreen")); });
     QPushButton* btn_Cancel = MakeCancelButton(*this, QRect(56, 233, 73, 27));
-    QPushButton* btn_Reset = MakeResetButton(*this, QRect(136, 233, 73, 27),
-                                             tr("Puts the categories back in their original order."));
+    QPushButton* btn_Reset
+        = MakeResetButton(*this, QRect(136, 233, 73, 27), tr("Puts the categories back in their original order."));
     connect(btn_Reset, &QPushButton::clicked, this, &Tfrm_ArrangeUnits::btn_ResetClick);
     QPushButton* btn_OK = MakeOkButton(*this, QRect(216, 233, 73, 27));
 

@@ -5,8 +5,8 @@
 
 #include "dialogs/category_list.h"
 #include "dialogs/dialog_look.h"
-#include "widgets/list_rows.h"
 #include "dialogs/reference/help_topics.h"
+#include "widgets/list_rows.h"
 
 namespace velmar {
 
@@ -25,8 +25,7 @@ Tfrm_ChooseUnits::Tfrm_ChooseUnits(QWidget* owner, const QStringList& tabCaption
     QPushButton* btn_Cancel = MakeCancelButton(*this, QRect(88, 233, 73, 27));
     QPushButton* btn_OK = MakeOkButton(*this, QRect(168, 233, 73, 27));
     QPushButton* btn_Help = MakeHelpButton(this, QRect(8, 233, 25, 27));
-    connect(btn_Help, &QPushButton::clicked, this,
-            [] { ShowHelpTopic(QStringLiteral("ChooseUnitCategoryScreen")); });
+    connect(btn_Help, &QPushButton::clicked, this, [] { ShowHelpTopic(QStringLiteral("ChooseUnitCategoryScreen")); });
 
     setTabOrder(lst_Units, btn_Cancel);
     setTabOrder(btn_Cancel, btn_OK);

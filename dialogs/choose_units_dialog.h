@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QStringList>
+
 #include <optional>
 
 class QListWidget;

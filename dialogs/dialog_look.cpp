@@ -23,9 +23,8 @@ QFont DialogControlFont()
 void MakeFixedDialog(QDialog& dialog, const QString& caption, QSize clientSize)
 {
     dialog.setWindowTitle(caption);
-    dialog.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                          | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
-                          | Qt::MSWindowsFixedSizeDialogHint);
+    dialog.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                          | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     dialog.setFixedSize(clientSize);
 
     const QWidget* owner = dialog.parentWidget();
@@ -49,8 +48,8 @@ QPushButton* MakeGlyphButton(QWidget* parent, const QString& objectName, const Q
 
 QPushButton* MakeHelpButton(QWidget* parent, QRect geometry)
 {
-    QPushButton* button = MakeGlyphButton(parent, QStringLiteral("btn_Help"), QString(),
-                                          QStyle::SP_DialogHelpButton, geometry);
+    QPushButton* button
+        = MakeGlyphButton(parent, QStringLiteral("btn_Help"), QString(), QStyle::SP_DialogHelpButton, geometry);
     button->setToolTip(QObject::tr("Help"));
     button->setAccessibleName(QObject::tr("Help"));
     button->setAccessibleDescription(QObject::tr("Opens the help topic about this dialog."));
@@ -60,8 +59,8 @@ QPushButton* MakeHelpButton(QWidget* parent, QRect geometry)
 
 QPushButton* MakeOkButton(QDialog& dialog, QRect geometry)
 {
-    QPushButton* button = MakeGlyphButton(&dialog, QStringLiteral("btn_OK"), QObject::tr("OK"),
-                                          QStyle::SP_DialogOkButton, geometry);
+    QPushButton* button
+        = MakeGlyphButton(&dialog, QStringLiteral("btn_OK"), QObject::tr("OK"), QStyle::SP_DialogOkButton, geometry);
     button->setDefault(true);
     button->setAccessibleDescription(QObject::tr("Closes the dialog and applies what it shows."));
     QObject::connect(button, &QPushButton::clicked, &dialog, &QDialog::accept);

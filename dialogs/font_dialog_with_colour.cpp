@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QVBoxLayout>
+
 #include <array>
 
 namespace velmar {
@@ -96,8 +97,8 @@ QLayout* FontDialogWithColour::BuildColourChoice()
 
 FontChoice FontDialogWithColour::Chosen() const
 {
-    const QColor colour =
-        colours_->currentIndex() == initialColourRow_ ? initial_.Color : colours_->currentData().value<QColor>();
+    const QColor colour
+        = colours_->currentIndex() == initialColourRow_ ? initial_.Color : colours_->currentData().value<QColor>();
     return {fonts_->currentFont(), colour};
 }
 

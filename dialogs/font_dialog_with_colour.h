@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+
 #include <optional>
 
 #include "widgets/font_choice.h"

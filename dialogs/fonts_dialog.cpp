@@ -5,8 +5,8 @@
 #include <QPushButton>
 
 #include "dialogs/dialog_look.h"
-#include "widgets/alert.h"
 #include "dialogs/reference/help_topics.h"
+#include "widgets/alert.h"
 
 namespace velmar {
 namespace {
@@ -41,22 +41,22 @@ Tfrm_Fonts::Tfrm_Fonts(QWidget* owner, const ConverterFonts& current, FontPicker
 
 void Tfrm_Fonts::BuildControls()
 {
-    const auto makeFontGroup = [this](const QString& frameName, const QString& caption, int top,
-                                      const QString& buttonName) {
-        auto* frame = new QGroupBox(caption, this);
-        frame->setObjectName(frameName);
-        frame->setFont(DialogControlFont());
-        frame->setGeometry(8, top, 281, 89);
-        auto* change = new QPushButton(tr("Change..."), frame);
-        change->setObjectName(buttonName);
-        change->setGeometry(168, 35, 89, 27);
-        change->setAutoDefault(false);
-        return std::pair{frame, change};
-    };
-    const auto [GroupBox1, btn_Font1] = makeFontGroup(QStringLiteral("GroupBox1"), tr("Text and List Boxes"), 8,
-                                                      QStringLiteral("btn_Font1"));
-    const auto [GroupBox2, btn_Font2] = makeFontGroup(QStringLiteral("GroupBox2"), tr("Index Tab Font"), 104,
-                                                      QStringLiteral("btn_Font2"));
+    const auto makeFontGroup
+        = [this](const QString& frameName, const QString& caption, int top, const QString& buttonName) {
+              auto* frame = new QGroupBox(caption, this);
+              frame->setObjectName(frameName);
+              frame->setFont(DialogControlFont());
+              frame->setGeometry(8, top, 281, 89);
+              auto* change = new QPushButton(tr("Change..."), frame);
+              change->setObjectName(buttonName);
+              change->setGeometry(168, 35, 89, 27);
+              change->setAutoDefault(false);
+              return std::pair{frame, change};
+          };
+    const auto [GroupBox1, btn_Font1]
+        = makeFontGroup(QStringLiteral("GroupBox1"), tr("Text and List Boxes"), 8, QStringLiteral("btn_Font1"));
+    const auto [GroupBox2, btn_Font2]
+        = makeFontGroup(QStringLiteral("GroupBox2"), tr("Index Tab Font"), 104, QStringLiteral("btn_Font2"));
     Label1 = MakeSample(GroupBox1, QStringLiteral("Label1"));
     Label2 = MakeSample(GroupBox2, QStringLiteral("Label2"));
     // Both buttons read "Change...": screen readers need to tell them apart.

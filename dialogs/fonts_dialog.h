@@ -1,11 +1,12 @@
 #pragma once
 
 #include <QDialog>
+
 #include <functional>
 #include <optional>
 
-#include "widgets/font_choice.h"
 #include "dialogs/font_dialog_with_colour.h"
+#include "widgets/font_choice.h"
 
 class QLabel;
 

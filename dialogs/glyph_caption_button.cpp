@@ -5,8 +5,7 @@
 
 namespace velmar {
 
-GlyphCaptionButton::GlyphCaptionButton(const QString& caption, const QIcon& glyph, GlyphPlace place,
-                                       QWidget* parent)
+GlyphCaptionButton::GlyphCaptionButton(const QString& caption, const QIcon& glyph, GlyphPlace place, QWidget* parent)
     : QToolButton(parent)
     , place_(place)
 {
@@ -40,11 +39,11 @@ void GlyphCaptionButton::paintEvent(QPaintEvent*)
     const Qt::Alignment towardsGlyph = glyphAbove ? Qt::AlignTop : Qt::AlignBottom;
 
     const QSize glyphSize = iconSize().boundedTo(glyphArea.size());
-    const QRect glyphRect = QStyle::alignedRect(layoutDirection(), Qt::AlignHCenter | towardsCaption, glyphSize,
-                                                glyphArea);
+    const QRect glyphRect
+        = QStyle::alignedRect(layoutDirection(), Qt::AlignHCenter | towardsCaption, glyphSize, glyphArea);
     icon().paint(&painter, glyphRect, Qt::AlignCenter, isEnabled() ? QIcon::Normal : QIcon::Disabled);
-    painter.drawItemText(captionArea, Qt::AlignHCenter | towardsGlyph | Qt::TextShowMnemonic, palette(),
-                         isEnabled(), text(), QPalette::ButtonText);
+    painter.drawItemText(captionArea, Qt::AlignHCenter | towardsGlyph | Qt::TextShowMnemonic, palette(), isEnabled(),
+                         text(), QPalette::ButtonText);
 }
 
 } // namespace velmar

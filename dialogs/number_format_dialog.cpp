@@ -9,8 +9,8 @@
 #include <QSpinBox>
 
 #include "dialogs/dialog_look.h"
-#include "engine/extended.h"
 #include "dialogs/reference/help_topics.h"
+#include "engine/extended.h"
 #include "engine/result_formatting.h"
 
 namespace velmar {
@@ -39,17 +39,21 @@ struct FormChoice {
 };
 
 constexpr FormChoice FormChoices[] = {
-    {1, QT_TRANSLATE_NOOP("velmar::Tfrm_NumberFormat", "AutoFormat"),
+    {1,
+     QT_TRANSLATE_NOOP("velmar::Tfrm_NumberFormat", "AutoFormat"),
      QT_TRANSLATE_NOOP("velmar::Tfrm_NumberFormat", "Up to ten significant digits, with an exponent when needed."),
      {24, 32, 113, 17}},
-    {2, QT_TRANSLATE_NOOP("velmar::Tfrm_NumberFormat", "Scientific"),
+    {2,
+     QT_TRANSLATE_NOOP("velmar::Tfrm_NumberFormat", "Scientific"),
      QT_TRANSLATE_NOOP("velmar::Tfrm_NumberFormat", "Always with an exponent, to the chosen number of digits."),
      {24, 56, 113, 17}},
-    {3, QT_TRANSLATE_NOOP("velmar::Tfrm_NumberFormat", "Fixed"),
-     QT_TRANSLATE_NOOP("velmar::Tfrm_NumberFormat", "The chosen number of decimal places."), {24, 80, 113, 17}},
-    {4, QT_TRANSLATE_NOOP("velmar::Tfrm_NumberFormat", "Fixed with Commas"),
-     QT_TRANSLATE_NOOP("velmar::Tfrm_NumberFormat",
-                       "The chosen number of decimal places, with thousands marks."),
+    {3,
+     QT_TRANSLATE_NOOP("velmar::Tfrm_NumberFormat", "Fixed"),
+     QT_TRANSLATE_NOOP("velmar::Tfrm_NumberFormat", "The chosen number of decimal places."),
+     {24, 80, 113, 17}},
+    {4,
+     QT_TRANSLATE_NOOP("velmar::Tfrm_NumberFormat", "Fixed with Commas"),
+     QT_TRANSLATE_NOOP("velmar::Tfrm_NumberFormat", "The chosen number of decimal places, with thousands marks."),
      {24, 104, 129, 17}},
 };
 
@@ -79,8 +83,8 @@ Tfrm_NumberFormat::Tfrm_NumberFormat(QWidget* owner, const NumberFormatSetting& 
 void Tfrm_NumberFormat::BuildControls()
 {
     MakeFrame(this, QStringLiteral("RadioGroup1"), tr("Choose Result Number Format"), QRect(8, 8, 169, 129));
-    QGroupBox* GroupBox2 = MakeFrame(this, QStringLiteral("GroupBox2"), tr("Decimal Precision"),
-                                     QRect(192, 8, 105, 129));
+    QGroupBox* GroupBox2
+        = MakeFrame(this, QStringLiteral("GroupBox2"), tr("Decimal Precision"), QRect(192, 8, 105, 129));
     QGroupBox* GroupBox1 = MakeFrame(this, QStringLiteral("GroupBox1"), tr("Sample"), QRect(8, 144, 289, 81));
 
     choices_ = new QButtonGroup(this);
@@ -131,8 +135,10 @@ void Tfrm_NumberFormat::BuildControls()
     QPushButton* btn_Cancel = MakeCancelButton(*this, QRect(144, 233, 73, 27));
     QPushButton* btn_OK = MakeOkButton(*this, QRect(224, 233, 73, 27));
 
-    QWidget* tabOrder[] = {choices_->button(1), choices_->button(2), choices_->button(3), choices_->button(4),
-                           btn_Cancel, btn_OK, SpinEdit1, btn_Help};
+    QWidget* tabOrder[] = {choices_->button(1), choices_->button(2),
+                           choices_->button(3), choices_->button(4),
+                           btn_Cancel,          btn_OK,
+                           SpinEdit1,           btn_Help};
     for (std::size_t i = 1; i < std::size(tabOrder); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+
 #include <optional>
 
 #include "engine/number_format.h"

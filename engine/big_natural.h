@@ -69,10 +69,7 @@ public:
     }
 
 private:
-    std::uint32_t limbAt(int index) const
-    {
-        return index < static_cast<int>(limbs_.size()) ? limbs_[index] : 0;
-    }
+    std::uint32_t limbAt(int index) const { return index < static_cast<int>(limbs_.size()) ? limbs_[index] : 0; }
 
     std::vector<std::uint32_t> limbs_{1};
 };

@@ -23,9 +23,18 @@ inline Extended result(Extended value, Extended a, Extended b)
     return value;
 }
 
-inline Extended add(Extended a, Extended b) { return result(a + b, a, b); }
-inline Extended sub(Extended a, Extended b) { return result(a - b, a, b); }
-inline Extended mul(Extended a, Extended b) { return result(a * b, a, b); }
+inline Extended add(Extended a, Extended b)
+{
+    return result(a + b, a, b);
+}
+inline Extended sub(Extended a, Extended b)
+{
+    return result(a - b, a, b);
+}
+inline Extended mul(Extended a, Extended b)
+{
+    return result(a * b, a, b);
+}
 
 inline Extended div(Extended a, Extended b)
 {

@@ -21,7 +21,6 @@ const char* messageOf(FloatingPointFault::Kind kind)
 FloatingPointFault::FloatingPointFault(Kind kind)
     : std::runtime_error(messageOf(kind))
     , kind_(kind)
-{
-}
+{ }
 
 } // namespace velmar

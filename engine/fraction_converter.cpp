@@ -52,8 +52,8 @@ std::optional<Fraction> exactConvergent(Extended value)
             if (!a)
                 return std::nullopt;
             const std::optional<std::int32_t> numerator = nextTerm(*a, previous.Numerator, beforePrevious.Numerator);
-            const std::optional<std::int32_t> denominator =
-                nextTerm(*a, previous.Denominator, beforePrevious.Denominator);
+            const std::optional<std::int32_t> denominator
+                = nextTerm(*a, previous.Denominator, beforePrevious.Denominator);
             if (!numerator || !denominator)
                 return std::nullopt;
             beforePrevious = previous;
@@ -83,8 +83,8 @@ std::string mixedLayout(const Fraction& fraction)
     const std::int64_t denominator = std::llabs(fraction.Denominator);
     const std::string sign = negative ? "-" : "";
     if (numerator > denominator)
-        return sign + std::to_string(numerator / denominator) + " and " + std::to_string(numerator % denominator) +
-               "/" + std::to_string(denominator);
+        return sign + std::to_string(numerator / denominator) + " and " + std::to_string(numerator % denominator) + "/"
+            + std::to_string(denominator);
     return sign + std::to_string(numerator) + "/" + std::to_string(denominator);
 }
 

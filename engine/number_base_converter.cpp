@@ -23,8 +23,19 @@ struct RomanPart {
     std::int32_t Value;
 };
 constexpr std::array<RomanPart, 13> RomanParts{{
-    {"M", 1000}, {"CM", 900}, {"D", 500}, {"CD", 400}, {"C", 100}, {"XC", 90}, {"L", 50},
-    {"XL", 40}, {"X", 10}, {"IX", 9}, {"V", 5}, {"IV", 4}, {"I", 1},
+    {"M", 1000},
+    {"CM", 900},
+    {"D", 500},
+    {"CD", 400},
+    {"C", 100},
+    {"XC", 90},
+    {"L", 50},
+    {"XL", 40},
+    {"X", 10},
+    {"IX", 9},
+    {"V", 5},
+    {"IV", 4},
+    {"I", 1},
 }};
 
 // A unit of the Numbers category: the base of its digits, or none for Roman
@@ -169,8 +180,7 @@ std::string BaseConvert(std::string_view digits, std::int32_t sourceBase, std::i
     return value ? writeDigits(*value, targetBase) : std::string(ResultTooLarge);
 }
 
-std::string Num_Change(std::string_view inputText, std::optional<Extended> sourceId,
-                       std::optional<Extended> targetId)
+std::string Num_Change(std::string_view inputText, std::optional<Extended> sourceId, std::optional<Extended> targetId)
 {
     if (inputText.empty() || !sourceId || !targetId)
         return {};

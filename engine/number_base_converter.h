@@ -11,8 +11,7 @@ namespace velmar {
 
 // Numbers: the result box's text for an input text and the unit ids of the
 // selected source and target units (nullopt: no selection). Never throws.
-std::string Num_Change(std::string_view inputText, std::optional<Extended> sourceId,
-                       std::optional<Extended> targetId);
+std::string Num_Change(std::string_view inputText, std::optional<Extended> sourceId, std::optional<Extended> targetId);
 
 // The digit text in base `targetBase`, or "result too large"; a target base of
 // 0 returns the text unchanged.

@@ -23,14 +23,16 @@ struct NumberSyntax {
 // far from the int64 limit even after subtracting the count of fraction digits.
 constexpr std::int64_t SaturatedExponent = 1'000'000'000'000'000;
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 class SyntaxScanner {
 public:
     explicit SyntaxScanner(std::string_view text)
         : text_(text)
-    {
-    }
+    { }
 
     NumberSyntax Scan()
     {

@@ -28,8 +28,7 @@ class ResultWriter {
 public:
     explicit ResultWriter(const RegionalMarks& marks)
         : marks_(marks)
-    {
-    }
+    { }
 
     std::string Take() { return std::move(text_); }
 
@@ -130,7 +129,9 @@ std::string FormatResult(Extended value, const NumberFormatSetting& setting, con
     const int viewType = setting.ViewType;
     const bool scientific = viewType == 2;
     const bool fixed = viewType == 3 || viewType == 4;
-    const int significantLimit = scientific ? ScientificDigits(setting.Precision) : fixed ? FixedDigits : AutoFormatDigits;
+    const int significantLimit = scientific ? ScientificDigits(setting.Precision)
+        : fixed                             ? FixedDigits
+                                            : AutoFormatDigits;
     const int decimals = fixed ? FixedDecimals(setting.Precision) : AnyDecimals;
 
     const DecimalDigits digits = RoundedDigits(value, significantLimit, decimals);

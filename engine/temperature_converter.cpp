@@ -68,9 +68,8 @@ Extended fromCelsius(Extended celsius, Extended targetId)
 
 } // namespace
 
-std::string Temp_Change(std::string_view inputText, std::optional<Extended> sourceId,
-                        std::optional<Extended> targetId, const NumberFormatSetting& setting,
-                        const RegionalMarks& marks)
+std::string Temp_Change(std::string_view inputText, std::optional<Extended> sourceId, std::optional<Extended> targetId,
+                        const NumberFormatSetting& setting, const RegionalMarks& marks)
 {
     if (inputText.empty() || !sourceId || !targetId)
         return {};

@@ -16,8 +16,7 @@ inline constexpr Extended OneNinth = 0x1.c71c71c71c71c71cp-4L;
 // Temperature: the result box's text for an input text and the unit ids of
 // the selected source and target scales (nullopt: no selection). Arithmetic
 // faults are not caught here: they escape as FloatingPointFault.
-std::string Temp_Change(std::string_view inputText, std::optional<Extended> sourceId,
-                        std::optional<Extended> targetId, const NumberFormatSetting& setting,
-                        const RegionalMarks& marks);
+std::string Temp_Change(std::string_view inputText, std::optional<Extended> sourceId, std::optional<Extended> targetId,
+                        const NumberFormatSetting& setting, const RegionalMarks& marks);
 
 } // namespace velmar

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cassert>
 
+#include "catalogue/unit_definitions.h"
 #include "engine/linear_arithmetic.h"
 #include "engine/number_format.h"
 #include "engine/result_formatting.h"
-#include "catalogue/unit_definitions.h"
 
 namespace velmar {
 
@@ -16,8 +16,8 @@ std::string UnitDefinitionText(const UnitCatalogue& catalogue, int category, int
     if (definitionUnit.empty())
         return {};
     const auto& table = catalogue.table(category);
-    const auto target = std::find_if(table.begin(), table.end(),
-                                     [&](const UnitEntry& unit) { return unit.Name == definitionUnit; });
+    const auto target
+        = std::find_if(table.begin(), table.end(), [&](const UnitEntry& unit) { return unit.Name == definitionUnit; });
     assert(target != table.end());
     // The table's factors are finite and far from the extended range, so
     // converting one unit never faults.

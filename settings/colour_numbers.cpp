@@ -14,16 +14,16 @@ constexpr std::uint32_t SystemColourFlag = 0x80000000u;
 std::optional<QPalette::ColorRole> PaletteRoleOf(std::uint32_t systemIndex)
 {
     switch (systemIndex) {
-    case 4: // menu
+    case 4:  // menu
     case 10: // active border
     case 11: // inactive border
     case 12: // application workspace
         return QPalette::Window;
     case 5: // window
         return QPalette::Base;
-    case 7: // menu text
-    case 8: // window text
-    case 9: // caption text
+    case 7:  // menu text
+    case 8:  // window text
+    case 9:  // caption text
     case 19: // inactive caption text
         return QPalette::WindowText;
     case 13: // highlight
@@ -69,9 +69,9 @@ QColor ColourFromNumber(std::int32_t number)
 std::int32_t PlainColourNumber(const QColor& colour)
 {
     const QRgb rgb = colour.rgb();
-    return static_cast<std::int32_t>(static_cast<std::uint32_t>(qRed(rgb)) |
-                                     static_cast<std::uint32_t>(qGreen(rgb)) << 8 |
-                                     static_cast<std::uint32_t>(qBlue(rgb)) << 16);
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(qRed(rgb))
+                                     | static_cast<std::uint32_t>(qGreen(rgb)) << 8
+                                     | static_cast<std::uint32_t>(qBlue(rgb)) << 16);
 }
 
 std::int32_t NumberForColour(const QColor& colour, std::int32_t storedNumber)

@@ -21,9 +21,10 @@ int PointsOf(const QFont& font)
 FontChoice ReadFontChoice(const ProfileDocument& profile, std::string_view prefix, const FontChoice& current)
 {
     QFont font(current.Font);
-    font.setFamily(QString::fromStdString(
-        profile.readString(MainSection, FontKey(prefix, settings_keys::FontName), current.Font.family().toStdString())));
-    const int points = profile.readInteger(MainSection, FontKey(prefix, settings_keys::FontSize), PointsOf(current.Font));
+    font.setFamily(QString::fromStdString(profile.readString(MainSection, FontKey(prefix, settings_keys::FontName),
+                                                             current.Font.family().toStdString())));
+    const int points
+        = profile.readInteger(MainSection, FontKey(prefix, settings_keys::FontSize), PointsOf(current.Font));
     if (points >= 1 && points <= MaxFontPoints)
         font.setPointSize(points);
     const QColor colour = ColourFromNumber(

@@ -2,8 +2,8 @@
 
 #include <string_view>
 
-#include "widgets/font_choice.h"
 #include "settings/profile/profile_document.h"
+#include "widgets/font_choice.h"
 
 namespace velmar {
 

@@ -5,8 +5,8 @@
 #include <string_view>
 #include <utility>
 
-#include "packaging/product.h"
 #include "catalogue/unit_catalogue.h"
+#include "packaging/product.h"
 
 namespace velmar::settings_keys {
 
@@ -52,12 +52,28 @@ inline constexpr std::string_view ValueIn = "ValueIn";
 
 // The category sections in the order the file has always listed them:
 // catalogue order, except that Flow follows Fractions.
-inline constexpr std::array<int, CategoryCount> CategorySectionOrder{
-    LengthIndex,    AreaIndex,      VolumeIndex,     VolumeDryIndex,   TimeIndex,
-    SpeedIndex,     MassIndex,      DensityIndex,    ForceIndex,       EnergyIndex,
-    PowerIndex,     PressureIndex,  TemperatureIndex, AngleIndex,      LightIndex,
-    NumbersIndex,   FractionsIndex, FlowIndex,       DynamicViscosityIndex,
-    KinematicViscosityIndex, ConductivityIndex, ThermalConductivityIndex};
+inline constexpr std::array<int, CategoryCount> CategorySectionOrder{LengthIndex,
+                                                                     AreaIndex,
+                                                                     VolumeIndex,
+                                                                     VolumeDryIndex,
+                                                                     TimeIndex,
+                                                                     SpeedIndex,
+                                                                     MassIndex,
+                                                                     DensityIndex,
+                                                                     ForceIndex,
+                                                                     EnergyIndex,
+                                                                     PowerIndex,
+                                                                     PressureIndex,
+                                                                     TemperatureIndex,
+                                                                     AngleIndex,
+                                                                     LightIndex,
+                                                                     NumbersIndex,
+                                                                     FractionsIndex,
+                                                                     FlowIndex,
+                                                                     DynamicViscosityIndex,
+                                                                     KinematicViscosityIndex,
+                                                                     ConductivityIndex,
+                                                                     ThermalConductivityIndex};
 
 // Fractions hides its source list, so its source position is never kept.
 inline constexpr bool KeepsSourcePosition(int category)

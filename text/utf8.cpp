@@ -3,7 +3,10 @@
 namespace velmar {
 namespace {
 
-bool isContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
+bool isContinuation(unsigned char byte)
+{
+    return (byte & 0xC0) == 0x80;
+}
 
 } // namespace
 

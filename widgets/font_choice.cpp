@@ -2,6 +2,7 @@
 
 #include <QPalette>
 #include <QWidget>
+
 #include <algorithm>
 #include <cmath>
 

@@ -14,8 +14,8 @@ void Tfrm_Converter::MainChange(QObject*)
         return;
     // A running switch passes its category: the strip still shows the old tab.
     const int category = state_.PendingCategory == NoSwitchPending
-                             ? Category_Index(TabSet1->selectedCaption().toStdString())
-                             : state_.PendingCategory;
+        ? Category_Index(TabSet1->selectedCaption().toStdString())
+        : state_.PendingCategory;
     CategoryMemory& memory = state_.Memory[category];
     memory.ValueIn = txt_In->text().toStdString();
     memory.FormatIn = lst_In->selectedPosition();

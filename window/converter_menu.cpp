@@ -47,10 +47,12 @@ void Tfrm_Converter::createMenus()
     connect(mnu_Edit1, &QMenu::aboutToHide, this, [this] { enableClipboardShortcuts(); });
     mnu_Cut1 = addEditCommand("mnu_Cut1", QStringLiteral("Cu&t"), ctrl(Qt::Key_X), &Tfrm_Converter::mnu_Cut1Click);
     mnu_Copy1 = addEditCommand("mnu_Copy1", QStringLiteral("&Copy"), ctrl(Qt::Key_C), &Tfrm_Converter::mnu_Copy1Click);
-    mnu_Paste1 = addEditCommand("mnu_Paste1", QStringLiteral("&Paste"), ctrl(Qt::Key_V), &Tfrm_Converter::mnu_Paste1Click);
+    mnu_Paste1
+        = addEditCommand("mnu_Paste1", QStringLiteral("&Paste"), ctrl(Qt::Key_V), &Tfrm_Converter::mnu_Paste1Click);
     addSeparator(mnu_Edit1, "mnu_N1");
-    mnu_ReverseSelectedUnits1 = addEditCommand("mnu_ReverseSelectedUnits1", QStringLiteral("&Invert Current Conversion"),
-                                               ctrl(Qt::Key_I), &Tfrm_Converter::mnu_ReverseSelectedUnits1Click);
+    mnu_ReverseSelectedUnits1
+        = addEditCommand("mnu_ReverseSelectedUnits1", QStringLiteral("&Invert Current Conversion"), ctrl(Qt::Key_I),
+                         &Tfrm_Converter::mnu_ReverseSelectedUnits1Click);
     mnu_ClearInputTextBox1 = addEditCommand("mnu_ClearInputTextBox1", QStringLiteral("Clear Input &Text Box"),
                                             ctrl(Qt::Key_T), &Tfrm_Converter::mnu_ClearInputTextBox1Click);
     mnu_Reset1 = addEditCommand("mnu_Reset1", QStringLiteral("C&lear All Text and List Boxes"), {},
@@ -62,8 +64,9 @@ void Tfrm_Converter::createMenus()
     mnu_Fonts1 = addCommand(mnu_Options1, "mnu_Fonts1", QStringLiteral("&Fonts..."), ctrl(Qt::Key_F),
                             &Tfrm_Converter::mnu_Fonts1Click);
     addSeparator(mnu_Options1, "mnu_N5");
-    mnu_ChooseUnitCategory1 = addCommand(mnu_Options1, "mnu_ChooseUnitCategory1", QStringLiteral("Choose &Unit Category..."),
-                                         ctrl(Qt::Key_U), &Tfrm_Converter::mnu_ChooseUnitCategory1Click);
+    mnu_ChooseUnitCategory1
+        = addCommand(mnu_Options1, "mnu_ChooseUnitCategory1", QStringLiteral("Choose &Unit Category..."),
+                     ctrl(Qt::Key_U), &Tfrm_Converter::mnu_ChooseUnitCategory1Click);
     mnu_SortUnitLists1 = addCommand(mnu_Options1, "mnu_SortUnitLists1", QStringLiteral("&Sort Units Alphabetically"),
                                     ctrl(Qt::Key_S), nullptr);
     mnu_SortUnitLists1->setCheckable(true);
@@ -73,12 +76,13 @@ void Tfrm_Converter::createMenus()
         mnu_SortUnitLists1->setChecked(!checked);
         runReportingFaults(this, [this] { mnu_SortUnitLists1Click(mnu_SortUnitLists1); });
     });
-    mnu_ArrangeOrderofCategories1 =
-        addCommand(mnu_Options1, "mnu_ArrangeOrderofCategories1", QStringLiteral("&Arrange Category Order..."), ctrl(Qt::Key_A),
-                   &Tfrm_Converter::mnu_ArrangeOrderofCategories1Click);
+    mnu_ArrangeOrderofCategories1
+        = addCommand(mnu_Options1, "mnu_ArrangeOrderofCategories1", QStringLiteral("&Arrange Category Order..."),
+                     ctrl(Qt::Key_A), &Tfrm_Converter::mnu_ArrangeOrderofCategories1Click);
 
     mnu_Reference1 = addMenu("mnu_Reference1", QStringLiteral("&Reference"));
-    Calculator1 = addCommand(mnu_Reference1, "Calculator1", QStringLiteral("&Calculator"), {}, &Tfrm_Converter::Calculator1Click);
+    Calculator1 = addCommand(mnu_Reference1, "Calculator1", QStringLiteral("&Calculator"), {},
+                             &Tfrm_Converter::Calculator1Click);
     mnu_MetricPrefixes1 = addCommand(mnu_Reference1, "mnu_MetricPrefixes1", QStringLiteral("&Metric Prefixes"), {},
                                      &Tfrm_Converter::mnu_MetricPrefixes1Click);
 

@@ -1,5 +1,4 @@
 #include "window/converter_window.h"
-#include "settings/profile/settings_file.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -8,6 +7,7 @@
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
+#include "settings/profile/settings_file.h"
 #include "window/arrow_glyph.h"
 #include "window/fault_report.h"
 #include "window/tab_set.h"
@@ -127,7 +127,8 @@ void Tfrm_Converter::createControls()
 void Tfrm_Converter::connectEvents()
 {
     TabSet1->setChangeHandler([this](int newTab, bool& allowChange) { TabSet1Change(TabSet1, newTab, allowChange); });
-    connect(txt_In, &QLineEdit::textChanged, this, [this] { runReportingFaults(this, [this] { MainChange(txt_In); }); });
+    connect(txt_In, &QLineEdit::textChanged, this,
+            [this] { runReportingFaults(this, [this] { MainChange(txt_In); }); });
     for (UnitListBox* list : {lst_In, lst_Out}) {
         connect(list, &UnitListBox::selectionChangedByUser, this,
                 [this, list] { runReportingFaults(this, [this, list] { MainChange(list); }); });

@@ -7,10 +7,10 @@
 #include <memory>
 #include <optional>
 
-#include "engine/converter_state.h"
-#include "widgets/font_choice.h"
-#include "engine/number_format.h"
 #include "catalogue/unit_catalogue.h"
+#include "engine/converter_state.h"
+#include "engine/number_format.h"
+#include "widgets/font_choice.h"
 
 class QAction;
 class QFrame;
@@ -86,24 +86,24 @@ public:
 
     // Menu commands. Each runs from its menu item or shortcut.
     void mnu_Exit1Click(QObject* sender);
-    void mnu_Edit1Click(QObject* sender);                    // enables Cut, Copy and Paste for the focused box
-    void mnu_Cut1Click(QObject* sender);                     // focused box's selection to the clipboard, removed
-    void mnu_Copy1Click(QObject* sender);                    // focused box's selection to the clipboard
-    void mnu_Paste1Click(QObject* sender);                   // clipboard text over the focused box's selection
-    void mnu_ReverseSelectedUnits1Click(QObject* sender);    // swaps the units, the result becomes the input
-    void mnu_ClearInputTextBox1Click(QObject* sender);       // empties txt_In
-    void mnu_Reset1Click(QObject* sender);                   // forgets every category's input, shows the first tab
-    void mnu_Result1Click(QObject* sender);                  // Number Format dialog; OK re-runs MainChange
-    void mnu_Fonts1Click(QObject* sender);                   // Fonts dialog; OK applies both fonts and relayouts
-    void mnu_ChooseUnitCategory1Click(QObject* sender);      // Choose Category dialog; OK selects that tab
-    void mnu_SortUnitLists1Click(QObject* sender);           // flips alphabetical unit lists, forgets all input
+    void mnu_Edit1Click(QObject* sender);                     // enables Cut, Copy and Paste for the focused box
+    void mnu_Cut1Click(QObject* sender);                      // focused box's selection to the clipboard, removed
+    void mnu_Copy1Click(QObject* sender);                     // focused box's selection to the clipboard
+    void mnu_Paste1Click(QObject* sender);                    // clipboard text over the focused box's selection
+    void mnu_ReverseSelectedUnits1Click(QObject* sender);     // swaps the units, the result becomes the input
+    void mnu_ClearInputTextBox1Click(QObject* sender);        // empties txt_In
+    void mnu_Reset1Click(QObject* sender);                    // forgets every category's input, shows the first tab
+    void mnu_Result1Click(QObject* sender);                   // Number Format dialog; OK re-runs MainChange
+    void mnu_Fonts1Click(QObject* sender);                    // Fonts dialog; OK applies both fonts and relayouts
+    void mnu_ChooseUnitCategory1Click(QObject* sender);       // Choose Category dialog; OK selects that tab
+    void mnu_SortUnitLists1Click(QObject* sender);            // flips alphabetical unit lists, forgets all input
     void mnu_ArrangeOrderofCategories1Click(QObject* sender); // Arrange dialog; OK replaces the tabs, shows the first
-    void Calculator1Click(QObject* sender);                  // starts the desktop calculator
-    void mnu_MetricPrefixes1Click(QObject* sender);          // help topic "MetricPrefixes"
-    void mnu_Contents1Click(QObject* sender);                // help contents; F1 anywhere in the window
-    void mnu_SearchforHelpOn1Click(QObject* sender);         // help keyword index
-    void mnu_HowtoUseHelp1Click(QObject* sender);            // how to use the help window
-    void mnu_About1Click(QObject* sender);                   // About window
+    void Calculator1Click(QObject* sender);                   // starts the desktop calculator
+    void mnu_MetricPrefixes1Click(QObject* sender);           // help topic "MetricPrefixes"
+    void mnu_Contents1Click(QObject* sender);                 // help contents; F1 anywhere in the window
+    void mnu_SearchforHelpOn1Click(QObject* sender);          // help keyword index
+    void mnu_HowtoUseHelp1Click(QObject* sender);             // how to use the help window
+    void mnu_About1Click(QObject* sender);                    // About window
 
     // The state the window holds for the whole run.
     UnitCatalogue& catalogue() { return catalogue_; }

@@ -1,11 +1,11 @@
 #include "dialogs/about_dialog.h"
 #include "dialogs/arrange_units_dialog.h"
-#include "dialogs/reference/calculator_launcher.h"
 #include "dialogs/choose_units_dialog.h"
-#include "window/converter_window.h"
 #include "dialogs/fonts_dialog.h"
-#include "dialogs/reference/help_topics.h"
 #include "dialogs/number_format_dialog.h"
+#include "dialogs/reference/calculator_launcher.h"
+#include "dialogs/reference/help_topics.h"
+#include "window/converter_window.h"
 #include "window/tab_set.h"
 
 // The Options, Reference and Help commands. Each dialog lives on the stack of

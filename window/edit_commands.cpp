@@ -2,9 +2,9 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 
+#include "engine/inverted_input.h"
 #include "widgets/alert.h"
 #include "window/converter_window.h"
-#include "engine/inverted_input.h"
 #include "window/tab_set.h"
 #include "window/unit_list_box.h"
 #include "window/upper_case_line_edit.h"

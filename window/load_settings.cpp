@@ -4,14 +4,14 @@
 #include <algorithm>
 #include <string>
 
-#include "widgets/alert.h"
-#include "window/converter_window.h"
-#include "settings/profile/settings_file.h"
 #include "settings/font_settings.h"
 #include "settings/profile/profile_values.h"
+#include "settings/profile/settings_file.h"
 #include "settings/settings_keys.h"
-#include "window/tab_set.h"
 #include "settings/window_placement.h"
+#include "widgets/alert.h"
+#include "window/converter_window.h"
+#include "window/tab_set.h"
 
 namespace velmar {
 namespace {

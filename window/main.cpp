@@ -1,10 +1,10 @@
 #include <QApplication>
 #include <QLocale>
 
-#include "widgets/application_icon.h"
 #include "packaging/product.h"
-#include "window/converter_window.h"
 #include "settings/regional_marks.h"
+#include "widgets/application_icon.h"
+#include "window/converter_window.h"
 #include "window/termination_signals.h"
 
 // Takes no arguments of its own and always ends with exit code 0.

@@ -2,10 +2,10 @@
 
 #include <string>
 
-#include "window/converter_window.h"
-#include "settings/profile/settings_file.h"
 #include "settings/font_settings.h"
+#include "settings/profile/settings_file.h"
 #include "settings/settings_keys.h"
+#include "window/converter_window.h"
 #include "window/tab_set.h"
 
 namespace velmar {

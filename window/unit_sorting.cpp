@@ -1,7 +1,7 @@
 #include <QAction>
 
-#include "window/converter_window.h"
 #include "catalogue/sort_unit_tables.h"
+#include "window/converter_window.h"
 #include "window/tab_set.h"
 
 namespace velmar {

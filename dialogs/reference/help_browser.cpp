@@ -7,8 +7,7 @@ namespace velmar {
 HelpBrowser::HelpBrowser(const QHelpEngineCore& engine, QWidget* parent)
     : QTextBrowser(parent)
     , engine_(engine)
-{
-}
+{ }
 
 QVariant HelpBrowser::loadResource(int type, const QUrl& name)
 {

@@ -1,8 +1,5 @@
 #include "dialogs/reference/help_window.h"
 
-#include "dialogs/reference/help_browser.h"
-#include "dialogs/reference/help_topics.h"
-
 #include <QAction>
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -21,6 +18,9 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+
+#include "dialogs/reference/help_browser.h"
+#include "dialogs/reference/help_topics.h"
 
 namespace velmar {
 namespace {
@@ -47,10 +47,12 @@ HelpWindow::HelpWindow(const QString& collectionFile, QWidget* parent)
     engine_->setUsesFilterEngine(true);
     if (collectionFile.isEmpty() || !QFileInfo(collectionFile).isFile()) {
         unavailableReason_ = tr("The help file %1 could not be found. Reinstalling Velmar Converter "
-                                "should restore it.").arg(QLatin1String(HelpFileName));
+                                "should restore it.")
+                                 .arg(QLatin1String(HelpFileName));
     } else if (!engine_->setupData() || engine_->registeredDocumentations().isEmpty()) {
         unavailableReason_ = tr("The help file %1 could not be opened; it may be damaged. Reinstalling "
-                                "Velmar Converter should restore it.").arg(QLatin1String(HelpFileName));
+                                "Velmar Converter should restore it.")
+                                 .arg(QLatin1String(HelpFileName));
         if (!engine_->error().isEmpty())
             unavailableReason_ += QLatin1Char(' ') + tr("(%1)").arg(engine_->error());
     } else {
@@ -105,8 +107,7 @@ void HelpWindow::buildNavigation()
             [this](const QHelpLink& document) { browser_->setSource(document.url); });
     connect(index, &QHelpIndexWidget::documentsActivated, this,
             [this](const QList<QHelpLink>& documents) { chooseDocument(documents); });
-    connect(indexSearch_, &QLineEdit::textChanged, index,
-            [index](const QString& text) { index->filterIndices(text); });
+    connect(indexSearch_, &QLineEdit::textChanged, index, [index](const QString& text) { index->filterIndices(text); });
     connect(indexSearch_, &QLineEdit::returnPressed, index, &QHelpIndexWidget::activateCurrentItem);
 }
 
@@ -116,22 +117,22 @@ void HelpWindow::buildToolBar()
     toolBar->setMovable(false);
     toolBar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
 
-    QAction* contents = toolBar->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), tr("Contents"),
-                                           this, &HelpWindow::showContents);
-    QAction* index = toolBar->addAction(style()->standardIcon(QStyle::SP_FileDialogContentsView),
-                                        tr("Index"), this, &HelpWindow::showKeywordSearch);
+    QAction* contents = toolBar->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), tr("Contents"), this,
+                                           &HelpWindow::showContents);
+    QAction* index = toolBar->addAction(style()->standardIcon(QStyle::SP_FileDialogContentsView), tr("Index"), this,
+                                        &HelpWindow::showKeywordSearch);
     contents->setEnabled(helpAvailable_);
     index->setEnabled(helpAvailable_);
 
-    QAction* back = toolBar->addAction(style()->standardIcon(QStyle::SP_ArrowBack), tr("Back"),
-                                       browser_, &QTextBrowser::backward);
+    QAction* back = toolBar->addAction(style()->standardIcon(QStyle::SP_ArrowBack), tr("Back"), browser_,
+                                       &QTextBrowser::backward);
     back->setObjectName(QStringLiteral("helpBack"));
     back->setShortcut(QKeySequence::Back);
     back->setEnabled(false);
     connect(browser_, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
 
-    QAction* forward = toolBar->addAction(style()->standardIcon(QStyle::SP_ArrowForward), tr("Forward"),
-                                          browser_, &QTextBrowser::forward);
+    QAction* forward = toolBar->addAction(style()->standardIcon(QStyle::SP_ArrowForward), tr("Forward"), browser_,
+                                          &QTextBrowser::forward);
     forward->setObjectName(QStringLiteral("helpForward"));
     forward->setShortcut(QKeySequence::Forward);
     forward->setEnabled(false);
@@ -149,9 +150,9 @@ void HelpWindow::showTopic(const QString& contextString)
         return;
     navigation_->setCurrentWidget(engine_->contentWidget());
     if (!openTopic(contextString)) {
-        showNotice(tr("Topic not found"),
-                   tr("The help file %1 has no topic named \u201c%2\u201d.")
-                       .arg(QLatin1String(HelpFileName), contextString));
+        showNotice(
+            tr("Topic not found"),
+            tr("The help file %1 has no topic named \u201c%2\u201d.").arg(QLatin1String(HelpFileName), contextString));
     }
 }
 
@@ -199,8 +200,7 @@ bool HelpWindow::explainIfUnavailable()
 
 void HelpWindow::showNotice(const QString& heading, const QString& text)
 {
-    browser_->setHtml(QStringLiteral("<h2>%1</h2><p>%2</p>")
-                          .arg(heading.toHtmlEscaped(), text.toHtmlEscaped()));
+    browser_->setHtml(QStringLiteral("<h2>%1</h2><p>%2</p>").arg(heading.toHtmlEscaped(), text.toHtmlEscaped()));
 }
 
 void HelpWindow::selectInContents(const QUrl& page)

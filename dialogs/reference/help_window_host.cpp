@@ -1,12 +1,12 @@
 #include "dialogs/reference/help_window_host.h"
 
-#include "dialogs/reference/help_collection.h"
-#include "dialogs/reference/help_topics.h"
-#include "dialogs/reference/help_window.h"
-
 #include <QApplication>
 #include <QEvent>
 #include <QPointer>
+
+#include "dialogs/reference/help_collection.h"
+#include "dialogs/reference/help_topics.h"
+#include "dialogs/reference/help_window.h"
 
 namespace velmar {
 namespace {
@@ -17,8 +17,7 @@ public:
     explicit ModalOwnerFollower(HelpWindow& window)
         : QObject(&window)
         , window_(window)
-    {
-    }
+    { }
 
     // Moves the window under `owner` (none: top level); a shown window stays
     // shown where it was.
@@ -74,8 +73,8 @@ HelpWindow& presentHelpWindow()
 {
     OpenHelpWindow& open = openHelpWindow();
     if (!open.window) {
-        open.window = new HelpWindow(
-            helpCollectionPath(QLatin1String(HelpFileName), QCoreApplication::applicationDirPath()));
+        open.window
+            = new HelpWindow(helpCollectionPath(QLatin1String(HelpFileName), QCoreApplication::applicationDirPath()));
         open.follower = new ModalOwnerFollower(*open.window);
         QObject::connect(qApp, &QCoreApplication::aboutToQuit, open.window, &QObject::deleteLater);
     }

@@ -14,7 +14,9 @@ namespace {
 
 class FileDescriptor {
 public:
-    explicit FileDescriptor(int descriptor) : descriptor_(descriptor) {}
+    explicit FileDescriptor(int descriptor)
+        : descriptor_(descriptor)
+    { }
     ~FileDescriptor()
     {
         if (descriptor_ >= 0)
@@ -65,7 +67,7 @@ fs::path resolvedTarget(const fs::path& path)
 // The new file gets the old one's permission bits; a new file stays 0600.
 bool copyPermissions(const fs::path& from, int toDescriptor)
 {
-    struct stat status {};
+    struct stat status { };
     if (::stat(from.c_str(), &status) != 0)
         return errno == ENOENT;
     return ::fchmod(toDescriptor, status.st_mode & 07777) == 0;
@@ -105,8 +107,7 @@ bool replaceFileAtomically(const fs::path& path, std::string_view bytes)
     if (!temporary.isOpen())
         return false;
     const bool written = writeAll(temporary.get(), bytes) && copyPermissions(target, temporary.get())
-                         && ::fsync(temporary.get()) == 0 && temporary.close()
-                         && ::rename(temporaryName.c_str(), target.c_str()) == 0;
+        && ::fsync(temporary.get()) == 0 && temporary.close() && ::rename(temporaryName.c_str(), target.c_str()) == 0;
     if (!written) {
         ::unlink(temporaryName.c_str());
         return false;

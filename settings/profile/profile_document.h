@@ -49,7 +49,7 @@ public:
 
 private:
     struct Line {
-        std::string text; // without its line end
+        std::string text;        // without its line end
         std::string_view ending; // "\n", "\r\n", or "" for a last line without one
     };
 

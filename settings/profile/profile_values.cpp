@@ -96,7 +96,8 @@ std::string_view decodeProfileValue(std::string_view stored)
 std::string encodeProfileValue(std::string_view value)
 {
     std::string oneLine(value);
-    std::ranges::replace_if(oneLine, [](char c) { return c == '\r' || c == '\n'; }, ' ');
+    std::ranges::replace_if(
+        oneLine, [](char c) { return c == '\r' || c == '\n'; }, ' ');
     if (decodeProfileValue(oneLine) == oneLine)
         return oneLine;
     return '"' + oneLine + '"';

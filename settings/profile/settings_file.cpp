@@ -37,8 +37,7 @@ fs::path configurationDirectory()
 
 SettingsWriteError::SettingsWriteError()
     : std::runtime_error(std::string("Unable to write to ") + SettingsFileName)
-{
-}
+{ }
 
 fs::path settingsFilePath()
 {

@@ -1,9 +1,9 @@
-#include "catalogue/sort_unit_tables.h"
+#include <algorithm>
+#include <vector>
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <vector>
+#include "catalogue/sort_unit_tables.h"
 
 using namespace velmar;
 
@@ -25,15 +25,15 @@ TEST(UnitNameKey, OrdersByUpperCasedCharacterCodes)
     };
     // Each first name sorts strictly before its second.
     const Case cases[] = {
-        {"mil", "mile"},                          // a prefix comes first
-        {"mile", "mile (US Survey)"},             // space before letters
+        {"mil", "mile"},              // a prefix comes first
+        {"mile", "mile (US Survey)"}, // space before letters
         {"mile (US Survey)", "millimeter"},
         {"foot", "foot (US Survey)"},
         {"nanometer", "nautical mile"},
-        {"Rankine", "Réaumur"},                   // "é" is not upper-cased and follows every letter
-        {"mixed number", "[im]proper fraction"},  // "[" follows "Z"
-        {"base-10", "base-2"},                    // digits by code, not by value
-        {"BTU", "calorie"},                       // capitals sort as their lower-case spelling
+        {"Rankine", "Réaumur"},                  // "é" is not upper-cased and follows every letter
+        {"mixed number", "[im]proper fraction"}, // "[" follows "Z"
+        {"base-10", "base-2"},                   // digits by code, not by value
+        {"BTU", "calorie"},                      // capitals sort as their lower-case spelling
         {"british", "BTU"},
         {"foot²", "foot³"},
         {"meter", "meter²"},

@@ -1,9 +1,10 @@
-#include "catalogue/unit_catalogue.h"
-
 #include <algorithm>
-#include <gtest/gtest.h>
 #include <set>
 #include <string>
+
+#include <gtest/gtest.h>
+
+#include "catalogue/unit_catalogue.h"
 
 using namespace velmar;
 
@@ -65,8 +66,9 @@ TEST(UnitCatalogue, NamesAreUniqueWithinACategoryAndFitTheNameField)
         for (const UnitEntry& entry : catalogue.table(category)) {
             EXPECT_TRUE(seen.insert(entry.Name).second) << entry.Name;
             // Characters, not bytes: the names hold "²", "³", "°" and "é".
-            const auto characters = std::count_if(entry.Name.begin(), entry.Name.end(),
-                                                  [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; });
+            const auto characters = std::count_if(entry.Name.begin(), entry.Name.end(), [](char c) {
+                return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+            });
             EXPECT_LE(characters, 31) << entry.Name;
         }
     }
@@ -103,9 +105,10 @@ TEST(UnitCatalogue, CategoryIndexIsExactAndCaseSensitive)
         int index;
     };
     const Case cases[] = {
-        {"Length", 0},           {"Volume - Dry", 3},   {"Temperature", 13},    {"Numbers", 16},
-        {"Fractions", 17},       {"Thermal Conductivity", 21}, {"length", 0},  {"Mass ", 0},
-        {"", 0},                 {"Volume-Dry", 0},     {"Mass", 6},
+        {"Length", 0},     {"Volume - Dry", 3}, {"Temperature", 13},
+        {"Numbers", 16},   {"Fractions", 17},   {"Thermal Conductivity", 21},
+        {"length", 0},     {"Mass ", 0},        {"", 0},
+        {"Volume-Dry", 0}, {"Mass", 6},
     };
     for (const Case& c : cases)
         EXPECT_EQ(Category_Index(c.name), c.index) << c.name;

@@ -2,15 +2,15 @@
 // value nearest to its exact definition, and a quantity that appears in two
 // categories has the same size in both.
 
-#include "tests/support/exact_rational.h"
-#include "catalogue/unit_catalogue.h"
-
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <initializer_list>
 #include <stdexcept>
 #include <string>
+
+#include <gtest/gtest.h>
+
+#include "catalogue/unit_catalogue.h"
+#include "tests/support/exact_rational.h"
 
 using namespace velmar;
 using test_support::ExactRational;
@@ -147,8 +147,7 @@ TEST(UnitFactors, AQuantityHasOneSizeInEveryCategory)
         {"calorie/second", factor(PowerIndex, "calorie/second"), factor(EnergyIndex, "calorie")},
         {"kilocalorie/second", factor(PowerIndex, "kilocalorie/second"), factor(EnergyIndex, "kilocalorie")},
         {"watt-hour", factor(EnergyIndex, "watt-hour"), factor(PowerIndex, "watt") / 3600},
-        {"BTU-inch/hour-foot²-°F in watt/meter-K",
-         factor(ThermalConductivityIndex, "watt/meter-K"),
+        {"BTU-inch/hour-foot²-°F in watt/meter-K", factor(ThermalConductivityIndex, "watt/meter-K"),
          joulesPerBtu * 0.0254L * 9 / (3600 * 0.09290304L * 5)},
         {"calorie/second-centimeter-°C in watt/meter-K",
          factor(ThermalConductivityIndex, "calorie/second-centimeter-°C"),

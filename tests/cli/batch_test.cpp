@@ -1,7 +1,7 @@
-#include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "tests/cli/converter_process.h"
 
@@ -45,10 +45,12 @@ TEST(Batch, AnswersEveryLineInOrderAndGoesOnAfterBadOnes)
         {"Length\tmeter\tmillimeter\t1E4932", "result too large"},
         {"Lenght\tmeter\tfoot\t1", "error: unknown category \"Lenght\""},
         {"Length\tmetre\tfoot\t1", "error: unknown unit \"metre\" in category \"Length\""},
-        {"Length\tmeter\tfoot", "error: malformed line: expected at least 4 tab-separated fields (category, source "
-                                "unit, target unit, input), found 3"},
-        {"", "error: malformed line: expected at least 4 tab-separated fields (category, source unit, target unit, "
-             "input), found 1"},
+        {"Length\tmeter\tfoot",
+         "error: malformed line: expected at least 4 tab-separated fields (category, source "
+         "unit, target unit, input), found 3"},
+        {"",
+         "error: malformed line: expected at least 4 tab-separated fields (category, source unit, target unit, "
+         "input), found 1"},
         {"Length\tmeter\tfoot\t1\t2\t3\t", "error: malformed line: more than 6 tab-separated fields"},
         {"Length\tmeter\tmeter\t1\tfixed", "error: malformed line: ViewType \"fixed\" is not a 32-bit integer"},
         {"Length\tmeter\tmeter\t1\t2\t2147483648",
@@ -71,18 +73,20 @@ TEST(Batch, EmptyFieldsGiveEmptyResults)
 
 TEST(Batch, OptionalViewTypeAndPrecision)
 {
-    expectReplies({
-        {"Temperature\tCelsius\tCelsius\t1234.5", "1234,5"},
-        {"Temperature\tCelsius\tCelsius\t1234.5\t2", "1,235E+003"},
-        {"Temperature\tCelsius\tCelsius\t1234.5\t2\t0", "1,2E+003"},
-        {"Temperature\tCelsius\tCelsius\t1234.5\t3\t1", "1234,5"},
-        {"Temperature\tCelsius\tCelsius\t1234.5\t4\t2", "1.234,50"},
-        {"Temperature\tCelsius\tCelsius\t1234.5\t\t2", "1234,5"},
-        {"Temperature\tCelsius\tCelsius\t1234.5\t3\t", "1234,5000"},
-        {"Temperature\tCelsius\tCelsius\t1234.5\t9\t2", "1234,5"},
-        {"Temperature\tCelsius\tCelsius\t1234.5\t-2147483648\t-1", "1234,5"},
-        {"Temperature\tCelsius\tCelsius\t1234.5\t3\t-1", "1234,50"},
-    }, {"--decimal-mark", ",", "--thousands-mark", "."});
+    expectReplies(
+        {
+            {"Temperature\tCelsius\tCelsius\t1234.5", "1234,5"},
+            {"Temperature\tCelsius\tCelsius\t1234.5\t2", "1,235E+003"},
+            {"Temperature\tCelsius\tCelsius\t1234.5\t2\t0", "1,2E+003"},
+            {"Temperature\tCelsius\tCelsius\t1234.5\t3\t1", "1234,5"},
+            {"Temperature\tCelsius\tCelsius\t1234.5\t4\t2", "1.234,50"},
+            {"Temperature\tCelsius\tCelsius\t1234.5\t\t2", "1234,5"},
+            {"Temperature\tCelsius\tCelsius\t1234.5\t3\t", "1234,5000"},
+            {"Temperature\tCelsius\tCelsius\t1234.5\t9\t2", "1234,5"},
+            {"Temperature\tCelsius\tCelsius\t1234.5\t-2147483648\t-1", "1234,5"},
+            {"Temperature\tCelsius\tCelsius\t1234.5\t3\t-1", "1234,50"},
+        },
+        {"--decimal-mark", ",", "--thousands-mark", "."});
 }
 
 TEST(Batch, LineEnds)

@@ -94,7 +94,8 @@ ProcessResult RunConverter(const std::vector<std::string>& arguments, std::strin
             if ((count < 0 && errno != EAGAIN) || written == input.size())
                 closeIfOpen(in.Write);
         }
-        const std::array<std::pair<int*, std::string*>, 2> readers{{{&out.Read, &result.Out}, {&err.Read, &result.Err}}};
+        const std::array<std::pair<int*, std::string*>, 2> readers{
+            {{&out.Read, &result.Out}, {&err.Read, &result.Err}}};
         for (std::size_t i = 0; i < readers.size(); ++i) {
             if (watched[i].revents == 0)
                 continue;

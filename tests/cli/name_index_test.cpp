@@ -1,7 +1,7 @@
-#include <gtest/gtest.h>
-
 #include <string_view>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "cli/name_index.h"
 

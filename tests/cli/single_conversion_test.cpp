@@ -1,7 +1,7 @@
-#include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "tests/cli/converter_process.h"
 
@@ -20,7 +20,7 @@ std::ostream& operator<<(std::ostream& out, const Case& c)
     return out;
 }
 
-class SingleConversion : public testing::TestWithParam<Case> {};
+class SingleConversion : public testing::TestWithParam<Case> { };
 
 TEST_P(SingleConversion, PrintsTheResultBoxTextAndItsStatus)
 {
@@ -33,49 +33,55 @@ TEST_P(SingleConversion, PrintsTheResultBoxTextAndItsStatus)
 
 // Celsius to Celsius passes the value through untouched, so these rows show
 // the formats themselves.
-INSTANTIATE_TEST_SUITE_P(Formats, SingleConversion, testing::Values(
-    Case{{"Temperature", "Celsius", "Celsius", "1234.5"}, "1234.5", 0},
-    Case{{"--format", "auto", "Temperature", "Celsius", "Celsius", "12345678901"}, "1.23456789E10", 0},
-    Case{{"--format", "scientific", "Temperature", "Celsius", "Celsius", "1234.5"}, "1.235E+003", 0},
-    Case{{"--format=scientific", "--precision=0", "Temperature", "Celsius", "Celsius", "1234.5"}, "1.2E+003", 0},
-    Case{{"--format", "fixed", "Temperature", "Celsius", "Celsius", "1234.5"}, "1234.5000", 0},
-    Case{{"--format", "fixed", "--precision", "0", "Temperature", "Celsius", "Celsius", "-2.5"}, "-3", 0},
-    Case{{"--format", "commas", "Temperature", "Celsius", "Celsius", "12345678901"}, "12,345,678,901.0000", 0},
-    Case{{"--format", "commas", "--precision", "2", "--decimal-mark", ",", "--thousands-mark", ".",
-          "Temperature", "Celsius", "Celsius", "1234.5"}, "1.234,50", 0},
-    Case{{"--format", "commas", "--thousands-mark", "’", "Temperature", "Celsius", "Celsius", "1234567"},
-         "1’234’567.0000", 0}));
+INSTANTIATE_TEST_SUITE_P(
+    Formats, SingleConversion,
+    testing::Values(
+        Case{{"Temperature", "Celsius", "Celsius", "1234.5"}, "1234.5", 0},
+        Case{{"--format", "auto", "Temperature", "Celsius", "Celsius", "12345678901"}, "1.23456789E10", 0},
+        Case{{"--format", "scientific", "Temperature", "Celsius", "Celsius", "1234.5"}, "1.235E+003", 0},
+        Case{{"--format=scientific", "--precision=0", "Temperature", "Celsius", "Celsius", "1234.5"}, "1.2E+003", 0},
+        Case{{"--format", "fixed", "Temperature", "Celsius", "Celsius", "1234.5"}, "1234.5000", 0},
+        Case{{"--format", "fixed", "--precision", "0", "Temperature", "Celsius", "Celsius", "-2.5"}, "-3", 0},
+        Case{{"--format", "commas", "Temperature", "Celsius", "Celsius", "12345678901"}, "12,345,678,901.0000", 0},
+        Case{{"--format", "commas", "--precision", "2", "--decimal-mark", ",", "--thousands-mark", ".", "Temperature",
+              "Celsius", "Celsius", "1234.5"},
+             "1.234,50",
+             0},
+        Case{{"--format", "commas", "--thousands-mark", "’", "Temperature", "Celsius", "Celsius", "1234567"},
+             "1’234’567.0000",
+             0}));
 
-INSTANTIATE_TEST_SUITE_P(Categories, SingleConversion, testing::Values(
-    Case{{"Length", "foot", "inch", "5"}, "60", 0},
-    Case{{"Length", "inch", "foot", "12"}, "1", 0},
-    Case{{"Length", "meter", "kilometer", "1E4932"}, "1E4929", 0},
-    Case{{"Temperature", "Fahrenheit", "Celsius", "-40"}, "-40", 0},
-    Case{{"Temperature", "Kelvin", "Rankine", "0"}, "2.775557562E-17", 0},
-    Case{{"Numbers", "hexadecimal", "decimal", "ff"}, "255", 0},
-    Case{{"Numbers", "decimal", "Roman numeral", "1994"}, "MCMXCIV", 0},
-    Case{{"Fractions", "-", "mixed number", "2.25"}, "2 and 1/4", 0},
-    Case{{"Fractions", "", "[im]proper fraction", "-1.25"}, "5/-4", 0},
-    Case{{"Temperature", "Celsius", "Fahrenheit", ""}, "", 0},
-    Case{{"Temperature", "Celsius", "Fahrenheit", "--", "--5"}, "invalid number [2]", 1}));
+INSTANTIATE_TEST_SUITE_P(
+    Categories, SingleConversion,
+    testing::Values(Case{{"Length", "foot", "inch", "5"}, "60", 0}, Case{{"Length", "inch", "foot", "12"}, "1", 0},
+                    Case{{"Length", "meter", "kilometer", "1E4932"}, "1E4929", 0},
+                    Case{{"Temperature", "Fahrenheit", "Celsius", "-40"}, "-40", 0},
+                    Case{{"Temperature", "Kelvin", "Rankine", "0"}, "2.775557562E-17", 0},
+                    Case{{"Numbers", "hexadecimal", "decimal", "ff"}, "255", 0},
+                    Case{{"Numbers", "decimal", "Roman numeral", "1994"}, "MCMXCIV", 0},
+                    Case{{"Fractions", "-", "mixed number", "2.25"}, "2 and 1/4", 0},
+                    Case{{"Fractions", "", "[im]proper fraction", "-1.25"}, "5/-4", 0},
+                    Case{{"Temperature", "Celsius", "Fahrenheit", ""}, "", 0},
+                    Case{{"Temperature", "Celsius", "Fahrenheit", "--", "--5"}, "invalid number [2]", 1}));
 
 // Names: exact first, then a unique match ignoring case, accents included.
-INSTANTIATE_TEST_SUITE_P(Names, SingleConversion, testing::Values(
-    Case{{"temperature", "CELSIUS", "réaumur", "100"}, "80", 0},
-    Case{{"TEMPERATURE", "RÉAUMUR", "celsius", "80"}, "100", 0},
-    Case{{"numbers", "ROMAN NUMERAL", "Decimal", "MCMXCIV"}, "1994", 0},
-    Case{{"Area", "METER²", "meter²", "2"}, "2", 0}));
+INSTANTIATE_TEST_SUITE_P(Names, SingleConversion,
+                         testing::Values(Case{{"temperature", "CELSIUS", "réaumur", "100"}, "80", 0},
+                                         Case{{"TEMPERATURE", "RÉAUMUR", "celsius", "80"}, "100", 0},
+                                         Case{{"numbers", "ROMAN NUMERAL", "Decimal", "MCMXCIV"}, "1994", 0},
+                                         Case{{"Area", "METER²", "meter²", "2"}, "2", 0}));
 
 // The converters' error texts are results too, but exit with status 1.
-INSTANTIATE_TEST_SUITE_P(ErrorTexts, SingleConversion, testing::Values(
-    Case{{"Temperature", "Celsius", "Kelvin", "12a"}, "invalid number [3]", 1},
-    Case{{"Temperature", "Celsius", "Kelvin", "1e5"}, "100273.15", 0},
-    Case{{"Length", "meter", "millimeter", "1E4932"}, "result too large", 1},
-    Case{{"Numbers", "decimal", "hexadecimal", "2147483648"}, "result too large", 1},
-    Case{{"Numbers", "binary", "decimal", "12"}, "invalid binary number", 1},
-    Case{{"Numbers", "base-3", "decimal", "3"}, "invalid base-3 number", 1},
-    Case{{"Numbers", "Roman numeral", "decimal", "mcm"}, "invalid Roman numeral", 1},
-    Case{{"Fractions", "-", "mixed number", "0.3333333333"}, "decimal too precise", 1}));
+INSTANTIATE_TEST_SUITE_P(
+    ErrorTexts, SingleConversion,
+    testing::Values(Case{{"Temperature", "Celsius", "Kelvin", "12a"}, "invalid number [3]", 1},
+                    Case{{"Temperature", "Celsius", "Kelvin", "1e5"}, "100273.15", 0},
+                    Case{{"Length", "meter", "millimeter", "1E4932"}, "result too large", 1},
+                    Case{{"Numbers", "decimal", "hexadecimal", "2147483648"}, "result too large", 1},
+                    Case{{"Numbers", "binary", "decimal", "12"}, "invalid binary number", 1},
+                    Case{{"Numbers", "base-3", "decimal", "3"}, "invalid base-3 number", 1},
+                    Case{{"Numbers", "Roman numeral", "decimal", "mcm"}, "invalid Roman numeral", 1},
+                    Case{{"Fractions", "-", "mixed number", "0.3333333333"}, "decimal too precise", 1}));
 
 TEST(SingleConversionFault, ReportsTheFaultOnStandardError)
 {
@@ -95,9 +101,12 @@ struct UsageCase {
     std::string MessagePart; // what the message on standard error must say
 };
 
-std::ostream& operator<<(std::ostream& out, const UsageCase& c) { return out << c.MessagePart; }
+std::ostream& operator<<(std::ostream& out, const UsageCase& c)
+{
+    return out << c.MessagePart;
+}
 
-class UsageError : public testing::TestWithParam<UsageCase> {};
+class UsageError : public testing::TestWithParam<UsageCase> { };
 
 TEST_P(UsageError, ExplainsOnStandardErrorWithStatusTwo)
 {
@@ -108,34 +117,41 @@ TEST_P(UsageError, ExplainsOnStandardErrorWithStatusTwo)
     EXPECT_EQ(run.ExitStatus, 2);
 }
 
-INSTANTIATE_TEST_SUITE_P(Names, UsageError, testing::Values(
-    UsageCase{{"Lenght", "meter", "foot", "1"}, "unknown category \"Lenght\"; candidates: Length, Area, Volume"},
-    UsageCase{{"Length", "kilo", "meter", "1"}, "unknown unit \"kilo\" in category \"Length\"; candidates: kilometer, kiloparsec"},
-    UsageCase{{"Length", "meter", "metre", "1"}, "candidates: kilometer, hectometer,"},
-    UsageCase{{"Temperature", "Réaumurx", "Celsius", "1"}, "unknown unit \"Réaumurx\""},
-    UsageCase{{"Length", "", "meter", "1"}, "FROM must name a unit of \"Length\""},
-    UsageCase{{"Length", "meter", "", "1"}, "TO must name a unit of \"Length\""},
-    UsageCase{{"Fractions", "decimal", "mixed number", "1.5"}, "Fractions has no source unit"}));
+INSTANTIATE_TEST_SUITE_P(
+    Names, UsageError,
+    testing::Values(UsageCase{{"Lenght", "meter", "foot", "1"},
+                              "unknown category \"Lenght\"; candidates: Length, Area, Volume"},
+                    UsageCase{{"Length", "kilo", "meter", "1"},
+                              "unknown unit \"kilo\" in category \"Length\"; candidates: kilometer, kiloparsec"},
+                    UsageCase{{"Length", "meter", "metre", "1"}, "candidates: kilometer, hectometer,"},
+                    UsageCase{{"Temperature", "Réaumurx", "Celsius", "1"}, "unknown unit \"Réaumurx\""},
+                    UsageCase{{"Length", "", "meter", "1"}, "FROM must name a unit of \"Length\""},
+                    UsageCase{{"Length", "meter", "", "1"}, "TO must name a unit of \"Length\""},
+                    UsageCase{{"Fractions", "decimal", "mixed number", "1.5"}, "Fractions has no source unit"}));
 
-INSTANTIATE_TEST_SUITE_P(Options, UsageError, testing::Values(
-    UsageCase{{}, "expected CATEGORY FROM TO VALUE, got 0 arguments"},
-    UsageCase{{"Length", "meter", "foot"}, "got 3 arguments"},
-    UsageCase{{"Length", "meter", "foot", "1", "2"}, "got 5 arguments"},
-    UsageCase{{"--format", "engineering", "Length", "meter", "foot", "1"}, "unknown format \"engineering\""},
-    UsageCase{{"--precision", "2.5", "Length", "meter", "foot", "1"}, "--precision needs a whole number"},
-    UsageCase{{"--precision", "99999999999", "Length", "meter", "foot", "1"}, "--precision needs a whole number"},
-    UsageCase{{"Length", "meter", "foot", "1", "--precision"}, "--precision needs a value"},
-    UsageCase{{"--decimal-mark", "ab", "Length", "meter", "foot", "1"}, "--decimal-mark needs a single printable character"},
-    UsageCase{{"--thousands-mark", "\t", "Length", "meter", "foot", "1"}, "--thousands-mark needs a single printable"},
-    UsageCase{{"--thousands-mark=", "Length", "meter", "foot", "1"}, "--thousands-mark needs a single printable"},
-    UsageCase{{"--colour", "Length", "meter", "foot", "1"}, "unknown option \"--colour\""},
-    UsageCase{{"--batch=yes"}, "--batch takes no value"},
-    UsageCase{{"--batch", "--list"}, "--batch and --list cannot be combined"},
-    UsageCase{{"--batch", "--format", "fixed"}, "--format does not apply to --batch"},
-    UsageCase{{"--batch", "Length"}, "--batch reads its requests from standard input"},
-    UsageCase{{"--list", "--precision", "3"}, "--precision does not apply to --list"},
-    UsageCase{{"--list", "Length", "Area"}, "--list takes at most one CATEGORY"},
-    UsageCase{{"--list", "Lenght"}, "unknown category \"Lenght\""}));
+INSTANTIATE_TEST_SUITE_P(
+    Options, UsageError,
+    testing::Values(
+        UsageCase{{}, "expected CATEGORY FROM TO VALUE, got 0 arguments"},
+        UsageCase{{"Length", "meter", "foot"}, "got 3 arguments"},
+        UsageCase{{"Length", "meter", "foot", "1", "2"}, "got 5 arguments"},
+        UsageCase{{"--format", "engineering", "Length", "meter", "foot", "1"}, "unknown format \"engineering\""},
+        UsageCase{{"--precision", "2.5", "Length", "meter", "foot", "1"}, "--precision needs a whole number"},
+        UsageCase{{"--precision", "99999999999", "Length", "meter", "foot", "1"}, "--precision needs a whole number"},
+        UsageCase{{"Length", "meter", "foot", "1", "--precision"}, "--precision needs a value"},
+        UsageCase{{"--decimal-mark", "ab", "Length", "meter", "foot", "1"},
+                  "--decimal-mark needs a single printable character"},
+        UsageCase{{"--thousands-mark", "\t", "Length", "meter", "foot", "1"},
+                  "--thousands-mark needs a single printable"},
+        UsageCase{{"--thousands-mark=", "Length", "meter", "foot", "1"}, "--thousands-mark needs a single printable"},
+        UsageCase{{"--colour", "Length", "meter", "foot", "1"}, "unknown option \"--colour\""},
+        UsageCase{{"--batch=yes"}, "--batch takes no value"},
+        UsageCase{{"--batch", "--list"}, "--batch and --list cannot be combined"},
+        UsageCase{{"--batch", "--format", "fixed"}, "--format does not apply to --batch"},
+        UsageCase{{"--batch", "Length"}, "--batch reads its requests from standard input"},
+        UsageCase{{"--list", "--precision", "3"}, "--precision does not apply to --list"},
+        UsageCase{{"--list", "Length", "Area"}, "--list takes at most one CATEGORY"},
+        UsageCase{{"--list", "Lenght"}, "unknown category \"Lenght\""}));
 
 TEST(List, CategoriesInCatalogueOrder)
 {

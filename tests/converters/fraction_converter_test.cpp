@@ -1,6 +1,6 @@
-#include "engine/fraction_converter.h"
-
 #include <gtest/gtest.h>
+
+#include "engine/fraction_converter.h"
 
 using namespace velmar;
 

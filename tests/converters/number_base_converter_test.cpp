@@ -1,6 +1,6 @@
-#include "engine/number_base_converter.h"
-
 #include <gtest/gtest.h>
+
+#include "engine/number_base_converter.h"
 
 using namespace velmar;
 
@@ -11,7 +11,10 @@ constexpr Extended Octal = 2;
 constexpr Extended Decimal = 3;
 constexpr Extended Hexadecimal = 4;
 constexpr Extended Roman = 5;
-constexpr Extended base(int n) { return n + 4; }
+constexpr Extended base(int n)
+{
+    return n + 4;
+}
 
 struct Case {
     std::string input;

@@ -1,7 +1,8 @@
-#include "engine/conversion_dispatch.h"
-
 #include <algorithm>
+
 #include <gtest/gtest.h>
+
+#include "engine/conversion_dispatch.h"
 
 using namespace velmar;
 
@@ -15,12 +16,12 @@ std::string convert(const UnitCatalogue& catalogue, int category, std::string_vi
 TEST(SpecialCategoryDispatch, ListPositionsSelectUnitsOfTheCurrentTable)
 {
     UnitCatalogue catalogue;
-    EXPECT_EQ(convert(catalogue, TemperatureIndex, "100", 0, 1), "212");         // Celsius -> Fahrenheit
-    EXPECT_EQ(convert(catalogue, NumbersIndex, "255", 2, 3), "FF");              // decimal -> hexadecimal
-    EXPECT_EQ(convert(catalogue, NumbersIndex, "z", 39, 4), "XXXV");             // base-36 -> Roman numeral
-    EXPECT_EQ(convert(catalogue, FractionsIndex, "2.25", -1, 1), "2 and 1/4");  // no source list
+    EXPECT_EQ(convert(catalogue, TemperatureIndex, "100", 0, 1), "212");       // Celsius -> Fahrenheit
+    EXPECT_EQ(convert(catalogue, NumbersIndex, "255", 2, 3), "FF");            // decimal -> hexadecimal
+    EXPECT_EQ(convert(catalogue, NumbersIndex, "z", 39, 4), "XXXV");           // base-36 -> Roman numeral
+    EXPECT_EQ(convert(catalogue, FractionsIndex, "2.25", -1, 1), "2 and 1/4"); // no source list
     EXPECT_EQ(convert(catalogue, TemperatureIndex, "100", 0, -1), "");
-    EXPECT_EQ(convert(catalogue, NumbersIndex, "1", 40, 0), "");                  // beyond the table
+    EXPECT_EQ(convert(catalogue, NumbersIndex, "1", 40, 0), ""); // beyond the table
     EXPECT_EQ(convert(catalogue, FractionsIndex, "0.5", 0, -1), "");
 }
 

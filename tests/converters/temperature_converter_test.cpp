@@ -1,8 +1,7 @@
-#include "engine/temperature_converter.h"
-
 #include <gtest/gtest.h>
 
 #include "engine/floating_point_fault.h"
+#include "engine/temperature_converter.h"
 
 using namespace velmar;
 

@@ -1,14 +1,14 @@
-#include "dialogs/about_dialog.h"
-
 #include <QHelpEvent>
 #include <QLabel>
 #include <QTest>
 #include <QToolTip>
+
 #include <gtest/gtest.h>
 
+#include "catalogue/unit_catalogue.h"
+#include "dialogs/about_dialog.h"
 #include "tests/support/modal_watcher.h"
 #include "tests/support/qt_printing.h"
-#include "catalogue/unit_catalogue.h"
 
 using namespace velmar;
 using velmar::test_support::ModalWatcher;

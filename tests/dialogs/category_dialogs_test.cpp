@@ -1,15 +1,15 @@
-#include "dialogs/arrange_units_dialog.h"
-#include "dialogs/choose_units_dialog.h"
-
 #include <QAbstractButton>
 #include <QListWidget>
+
 #include <gtest/gtest.h>
 
-#include "widgets/font_choice.h"
-#include "widgets/list_rows.h"
+#include "dialogs/arrange_units_dialog.h"
+#include "dialogs/choose_units_dialog.h"
 #include "tests/support/modal_watcher.h"
 #include "tests/support/qt_printing.h"
 #include "tests/support/widget_clicks.h"
+#include "widgets/font_choice.h"
+#include "widgets/list_rows.h"
 
 using namespace velmar;
 using velmar::test_support::ClickButton;
@@ -20,15 +20,53 @@ using velmar::test_support::ModalWatcher;
 namespace {
 
 const QStringList CatalogueOrder = {
-    "Length", "Area", "Volume", "Volume - Dry", "Time", "Speed", "Mass", "Density",
-    "Force", "Energy", "Power", "Pressure", "Flow", "Temperature", "Angle", "Light",
-    "Numbers", "Fractions", "Dynamic Viscosity", "Kinematic Viscosity", "Conductivity", "Thermal Conductivity",
+    "Length",
+    "Area",
+    "Volume",
+    "Volume - Dry",
+    "Time",
+    "Speed",
+    "Mass",
+    "Density",
+    "Force",
+    "Energy",
+    "Power",
+    "Pressure",
+    "Flow",
+    "Temperature",
+    "Angle",
+    "Light",
+    "Numbers",
+    "Fractions",
+    "Dynamic Viscosity",
+    "Kinematic Viscosity",
+    "Conductivity",
+    "Thermal Conductivity",
 };
 
 const QStringList SortedOrder = {
-    "Angle", "Area", "Conductivity", "Density", "Dynamic Viscosity", "Energy", "Flow", "Force",
-    "Fractions", "Kinematic Viscosity", "Length", "Light", "Mass", "Numbers", "Power", "Pressure",
-    "Speed", "Temperature", "Thermal Conductivity", "Time", "Volume", "Volume - Dry",
+    "Angle",
+    "Area",
+    "Conductivity",
+    "Density",
+    "Dynamic Viscosity",
+    "Energy",
+    "Flow",
+    "Force",
+    "Fractions",
+    "Kinematic Viscosity",
+    "Length",
+    "Light",
+    "Mass",
+    "Numbers",
+    "Power",
+    "Pressure",
+    "Speed",
+    "Temperature",
+    "Thermal Conductivity",
+    "Time",
+    "Volume",
+    "Volume - Dry",
 };
 
 QStringList Reversed(QStringList names)

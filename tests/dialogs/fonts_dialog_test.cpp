@@ -1,11 +1,11 @@
-#include "dialogs/fonts_dialog.h"
-
 #include <QComboBox>
 #include <QFontDialog>
 #include <QMessageBox>
 #include <QTest>
+
 #include <gtest/gtest.h>
 
+#include "dialogs/fonts_dialog.h"
 #include "tests/support/message_answerer.h"
 #include "tests/support/modal_watcher.h"
 #include "tests/support/qt_printing.h"
@@ -88,8 +88,9 @@ TEST(FontsDialog, PickedFontsLoseUnderlineAndStrikeoutWithAWarning)
             EXPECT_EQ(Describe(startedFrom[0]), Describe(edited));
             const FontChoice expected = c.Cancelled ? edited : MakeFont("Courier", 14, false, true, Qt::darkRed);
             const ConverterFonts chosen = dialog.ChosenFonts();
-            EXPECT_EQ(Describe(chosen), Describe(textFont ? ConverterFonts{expected, Current.Tab}
-                                                          : ConverterFonts{Current.Text, expected}));
+            EXPECT_EQ(
+                Describe(chosen),
+                Describe(textFont ? ConverterFonts{expected, Current.Tab} : ConverterFonts{Current.Text, expected}));
             const bool warned = !c.Cancelled && (c.Underline || c.StrikeOut);
             ASSERT_EQ(messages.shown.size(), warned ? 1 : 0);
             if (warned) {

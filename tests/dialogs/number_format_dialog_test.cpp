@@ -1,11 +1,11 @@
-#include "dialogs/number_format_dialog.h"
-
 #include <QLabel>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTest>
+
 #include <gtest/gtest.h>
 
+#include "dialogs/number_format_dialog.h"
 #include "tests/support/modal_watcher.h"
 #include "tests/support/qt_printing.h"
 #include "tests/support/widget_clicks.h"
@@ -46,8 +46,8 @@ TEST(NumberFormatDialog, SampleFollowsEveryFormAndDigitCount)
     };
     const FormSamples table[] = {
         {2,
-         {"1.2E+006", "1.2E+006", "1.2E+006", "1.23E+006", "1.235E+006", "1.2346E+006", "1.23457E+006",
-          "1.234568E+006", "1.2345679E+006", "1.23456789E+006"}},
+         {"1.2E+006", "1.2E+006", "1.2E+006", "1.23E+006", "1.235E+006", "1.2346E+006", "1.23457E+006", "1.234568E+006",
+          "1.2345679E+006", "1.23456789E+006"}},
         {3,
          {"1234568", "1234567.9", "1234567.89", "1234567.890", "1234567.8901", "1234567.89012", "1234567.890123",
           "1234567.8901235", "1234567.89012346", "1234567.890123456"}},
@@ -79,9 +79,8 @@ TEST(NumberFormatDialog, OpensOnTheStoredFormAndDigits)
         const char* Sample;
     };
     const Case cases[] = {
-        {1, 4, 4, "1234567.89"},         {1, 9, 9, "1234567.89"}, {2, 3, 3, "1.23E+006"},
-        {3, 4, 4, "1234567.8901"},       {4, 0, 0, "1,234,568"},  {2, -1, 0, "1.2E+006"},
-        {3, 15, 9, "1234567.890123456"},
+        {1, 4, 4, "1234567.89"}, {1, 9, 9, "1234567.89"}, {2, 3, 3, "1.23E+006"},          {3, 4, 4, "1234567.8901"},
+        {4, 0, 0, "1,234,568"},  {2, -1, 0, "1.2E+006"},  {3, 15, 9, "1234567.890123456"},
     };
     for (const Case& c : cases) {
         Tfrm_NumberFormat dialog(nullptr, MakeNumberFormatSetting(c.ViewType, c.Precision), RegionalMarks{});

@@ -1,13 +1,13 @@
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <string>
 
+#include <gtest/gtest.h>
+
+#include "catalogue/unit_catalogue.h"
 #include "engine/conversion_dispatch.h"
 #include "engine/floating_point_fault.h"
 #include "engine/linear_arithmetic.h"
 #include "engine/linear_converter.h"
-#include "catalogue/unit_catalogue.h"
 
 namespace velmar {
 namespace {
@@ -47,7 +47,7 @@ TEST_F(LinearConversion, DividesThenMultipliesEachStepRounded)
         return ConvertByFactors(value, FactorOf(source), FactorOf(target));
     };
     EXPECT_EQ(convert(1, "kilometer", "meter"), 1000 + std::ldexp(Extended{1}, -54)); // 0.001 is not exact
-    EXPECT_EQ(convert(1, "mile", "mile"), 1 - std::ldexp(Extended{1}, -64)); // no shortcut for equal units
+    EXPECT_EQ(convert(1, "mile", "mile"), 1 - std::ldexp(Extended{1}, -64));          // no shortcut for equal units
     EXPECT_EQ(convert(1, "kilometer", "kilometer"), 1);
     EXPECT_NE(convert(5, "foot", "inch"), 60);
     EXPECT_NE(convert(12, "inch", "foot"), 1);

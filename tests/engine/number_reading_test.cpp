@@ -1,8 +1,8 @@
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <limits>
 #include <string>
+
+#include <gtest/gtest.h>
 
 #include "engine/floating_point_fault.h"
 #include "engine/number_reading.h"
@@ -17,7 +17,7 @@ struct CompletionCase {
     const char* Completed;
 };
 
-class Completion : public testing::TestWithParam<CompletionCase> {};
+class Completion : public testing::TestWithParam<CompletionCase> { };
 
 TEST_P(Completion, AppendsZeroAfterAnUnfinishedEnd)
 {
@@ -28,15 +28,15 @@ INSTANTIATE_TEST_SUITE_P(Texts, Completion,
                          testing::Values(CompletionCase{"12E", "12E0"}, CompletionCase{"12e", "12e0"},
                                          CompletionCase{"3.", "3.0"}, CompletionCase{".", ".0"},
                                          CompletionCase{"E", "E0"}, CompletionCase{"1.E", "1.E0"},
-                                         CompletionCase{"1E-", "1E-"}, CompletionCase{"-", "-"},
-                                         CompletionCase{"", ""}, CompletionCase{"7", "7"}));
+                                         CompletionCase{"1E-", "1E-"}, CompletionCase{"-", "-"}, CompletionCase{"", ""},
+                                         CompletionCase{"7", "7"}));
 
 struct ErrorCase {
     std::string Text; // as typed, before completion
     std::string ErrorText;
 };
 
-class ReadingError : public testing::TestWithParam<ErrorCase> {};
+class ReadingError : public testing::TestWithParam<ErrorCase> { };
 
 TEST_P(ReadingError, ReportsTheFirstMisfit)
 {
@@ -71,7 +71,7 @@ struct ValueCase {
     Extended Value;
 };
 
-class ReadingValue : public testing::TestWithParam<ValueCase> {};
+class ReadingValue : public testing::TestWithParam<ValueCase> { };
 
 TEST_P(ReadingValue, ReadsTheValue)
 {
@@ -82,24 +82,21 @@ TEST_P(ReadingValue, ReadsTheValue)
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, ReadingValue,
-    testing::Values(ValueCase{"12E", 12}, ValueCase{"3.", 3}, ValueCase{".", 0}, ValueCase{"E", 0},
-                    ValueCase{"-.", 0}, ValueCase{"  7", 7}, ValueCase{"1e5", 100000}, ValueCase{".5", 0.5L},
-                    ValueCase{"+2.5E+2", 250}, ValueCase{"-0.125", -0.125L}, ValueCase{"1.E", 1},
-                    ValueCase{"00012.50", 12.5L}, ValueCase{"1E-5", 1e-5L}, ValueCase{"1E27", 1e27L},
-                    ValueCase{"123456789012345678", 123456789012345678.0L},
-                    ValueCase{"18446744073709551615", 18446744073709551615.0L},
-                    ValueCase{"1E9999", Infinity}, ValueCase{"-1E9999", -Infinity}, ValueCase{"1E-9999", 0},
-                    ValueCase{"1E5120", Infinity}, ValueCase{"1E-5120", 0},
-                    // all-zero digits are zero whatever the power
-                    ValueCase{"0E9999", 0}, ValueCase{"-0.000E99999", 0},
-                    // exponents of any length saturate instead of wrapping
-                    ValueCase{"1E999999999999999999999", Infinity},
-                    ValueCase{"1E-999999999999999999999", 0},
-                    ValueCase{"1E18446744073709551617", Infinity},
-                    ValueCase{"0." + std::string(4000, '0') + "1E4010", 1e9L},
-                    ValueCase{"0." + std::string(1'000'000, '0') + "1", 0},
-                    ValueCase{"1E" + std::string(1'000'000, '9'), Infinity},
-                    ValueCase{"5E-" + std::string(1'000'000, '9'), 0}));
+    testing::Values(
+        ValueCase{"12E", 12}, ValueCase{"3.", 3}, ValueCase{".", 0}, ValueCase{"E", 0}, ValueCase{"-.", 0},
+        ValueCase{"  7", 7}, ValueCase{"1e5", 100000}, ValueCase{".5", 0.5L}, ValueCase{"+2.5E+2", 250},
+        ValueCase{"-0.125", -0.125L}, ValueCase{"1.E", 1}, ValueCase{"00012.50", 12.5L}, ValueCase{"1E-5", 1e-5L},
+        ValueCase{"1E27", 1e27L}, ValueCase{"123456789012345678", 123456789012345678.0L},
+        ValueCase{"18446744073709551615", 18446744073709551615.0L}, ValueCase{"1E9999", Infinity},
+        ValueCase{"-1E9999", -Infinity}, ValueCase{"1E-9999", 0}, ValueCase{"1E5120", Infinity},
+        ValueCase{"1E-5120", 0},
+        // all-zero digits are zero whatever the power
+        ValueCase{"0E9999", 0}, ValueCase{"-0.000E99999", 0},
+        // exponents of any length saturate instead of wrapping
+        ValueCase{"1E999999999999999999999", Infinity}, ValueCase{"1E-999999999999999999999", 0},
+        ValueCase{"1E18446744073709551617", Infinity}, ValueCase{"0." + std::string(4000, '0') + "1E4010", 1e9L},
+        ValueCase{"0." + std::string(1'000'000, '0') + "1", 0}, ValueCase{"1E" + std::string(1'000'000, '9'), Infinity},
+        ValueCase{"5E-" + std::string(1'000'000, '9'), 0}));
 
 TEST(ReadNumber, BelowTheNormalRangeGivesASubnormalValueSilently)
 {

@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -7,6 +5,8 @@
 #include <limits>
 #include <string>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "engine/powers_of_ten.h"
 
@@ -25,7 +25,7 @@ int ExpansionDecimalExponent(Extended v)
     const std::string shortForm(text.data());
     const std::string digits = shortForm.substr(0, 1) + shortForm.substr(2, 70);
     const bool undecided = digits.find_first_not_of('9') == std::string::npos
-                           || (digits[0] == '1' && digits.find_first_not_of('0', 1) == std::string::npos);
+        || (digits[0] == '1' && digits.find_first_not_of('0', 1) == std::string::npos);
     if (undecided) {
         text.resize(17000);
         std::snprintf(text.data(), text.size(), "%.16500Le", v);

@@ -1,7 +1,7 @@
-#include <gtest/gtest.h>
-
 #include <limits>
 #include <string>
+
+#include <gtest/gtest.h>
 
 #include "engine/result_formatting.h"
 
@@ -25,7 +25,7 @@ struct ExampleRow {
     const char* FixedWithCommas4;
 };
 
-class FormatExample : public testing::TestWithParam<ExampleRow> {};
+class FormatExample : public testing::TestWithParam<ExampleRow> { };
 
 TEST_P(FormatExample, EveryForm)
 {
@@ -40,27 +40,26 @@ TEST_P(FormatExample, EveryForm)
 
 INSTANTIATE_TEST_SUITE_P(
     Values, FormatExample,
-    testing::Values(
-        ExampleRow{1234.5L, "1234.5", "1.235E+003", "1.2E+003", "1234.5000", "1235", "1,234.5000"},
-        ExampleRow{-2.5L, "-2.5", "-2.500E+000", "-2.5E+000", "-2.5000", "-3", "-2.5000"},
-        ExampleRow{0, "0", "0.000E+000", "0.0E+000", "0.0000", "0", "0.0000"},
-        ExampleRow{0.000012345L, "1.2345E-5", "1.235E-005", "1.2E-005", "0.0000", "0", "0.0000"},
-        ExampleRow{12345678901.0L, "1.23456789E10", "1.235E+010", "1.2E+010", "12345678901.0000", "12345678901",
-                   "12,345,678,901.0000"},
-        ExampleRow{1e20L, "1E20", "1.000E+020", "1.0E+020", "1E20", "1E20", "1E20"},
-        ExampleRow{1.0L / 3, "0.3333333333", "3.333E-001", "3.3E-001", "0.3333", "0", "0.3333"},
-        ExampleRow{-0.00004L, "-4E-5", "-4.000E-005", "-4.0E-005", "-0.0000", "0", "-0.0000"},
-        // zero and subnormal values carry no sign and the exponent +000
-        ExampleRow{-0.0L, "0", "0.000E+000", "0.0E+000", "0.0000", "0", "0.0000"},
-        ExampleRow{-Limits::denorm_min(), "0", "0.000E+000", "0.0E+000", "0.0000", "0", "0.0000"},
-        ExampleRow{Limits::infinity(), "INF", "INF", "INF", "INF", "INF", "INF"},
-        ExampleRow{-Limits::infinity(), "INF", "INF", "INF", "INF", "INF", "INF"},
-        ExampleRow{Limits::quiet_NaN(), "NAN", "NAN", "NAN", "NAN", "NAN", "NAN"},
-        // the ends of the normal range
-        ExampleRow{Limits::max(), "1.189731495E4932", "1.190E+4932", "1.2E+4932", "1.18973149535723177E4932",
-                   "1.18973149535723177E4932", "1.18973149535723177E4932"},
-        ExampleRow{-Limits::min(), "-3.362103143E-4932", "-3.362E-4932", "-3.4E-4932", "0.0000", "0",
-                   "0.0000"}));
+    testing::Values(ExampleRow{1234.5L, "1234.5", "1.235E+003", "1.2E+003", "1234.5000", "1235", "1,234.5000"},
+                    ExampleRow{-2.5L, "-2.5", "-2.500E+000", "-2.5E+000", "-2.5000", "-3", "-2.5000"},
+                    ExampleRow{0, "0", "0.000E+000", "0.0E+000", "0.0000", "0", "0.0000"},
+                    ExampleRow{0.000012345L, "1.2345E-5", "1.235E-005", "1.2E-005", "0.0000", "0", "0.0000"},
+                    ExampleRow{12345678901.0L, "1.23456789E10", "1.235E+010", "1.2E+010", "12345678901.0000",
+                               "12345678901", "12,345,678,901.0000"},
+                    ExampleRow{1e20L, "1E20", "1.000E+020", "1.0E+020", "1E20", "1E20", "1E20"},
+                    ExampleRow{1.0L / 3, "0.3333333333", "3.333E-001", "3.3E-001", "0.3333", "0", "0.3333"},
+                    ExampleRow{-0.00004L, "-4E-5", "-4.000E-005", "-4.0E-005", "-0.0000", "0", "-0.0000"},
+                    // zero and subnormal values carry no sign and the exponent +000
+                    ExampleRow{-0.0L, "0", "0.000E+000", "0.0E+000", "0.0000", "0", "0.0000"},
+                    ExampleRow{-Limits::denorm_min(), "0", "0.000E+000", "0.0E+000", "0.0000", "0", "0.0000"},
+                    ExampleRow{Limits::infinity(), "INF", "INF", "INF", "INF", "INF", "INF"},
+                    ExampleRow{-Limits::infinity(), "INF", "INF", "INF", "INF", "INF", "INF"},
+                    ExampleRow{Limits::quiet_NaN(), "NAN", "NAN", "NAN", "NAN", "NAN", "NAN"},
+                    // the ends of the normal range
+                    ExampleRow{Limits::max(), "1.189731495E4932", "1.190E+4932", "1.2E+4932",
+                               "1.18973149535723177E4932", "1.18973149535723177E4932", "1.18973149535723177E4932"},
+                    ExampleRow{-Limits::min(), "-3.362103143E-4932", "-3.362E-4932", "-3.4E-4932", "0.0000", "0",
+                               "0.0000"}));
 
 struct FormatCase {
     Extended Value;
@@ -69,7 +68,7 @@ struct FormatCase {
     const char* Text;
 };
 
-class FormatEdge : public testing::TestWithParam<FormatCase> {};
+class FormatEdge : public testing::TestWithParam<FormatCase> { };
 
 TEST_P(FormatEdge, WritesTheText)
 {
@@ -100,8 +99,7 @@ INSTANTIATE_TEST_SUITE_P(
                     FormatCase{0.0001L, 1, 4, "0.0001"}, FormatCase{0.00001L, 1, 4, "1E-5"},
                     FormatCase{0.00099999999996L, 1, 4, "0.001"}, FormatCase{1e10L, 1, 4, "1E10"},
                     FormatCase{123456789012345678.0L, 3, 4, "123456789012345678.0000"},
-                    FormatCase{999999999999999999.0L, 3, 2, "999999999999999999.00"},
-                    FormatCase{1e18L, 3, 2, "1E18"},
+                    FormatCase{999999999999999999.0L, 3, 2, "999999999999999999.00"}, FormatCase{1e18L, 3, 2, "1E18"},
                     FormatCase{1e10L, 4, 2, "10,000,000,000.00"}, FormatCase{100, 4, 0, "100"},
                     FormatCase{-123456, 4, 1, "-123,456.0"}, FormatCase{1.5e-300L, 2, 3, "1.50E-300"},
                     // a view type outside 1 to 4 writes the automatic form

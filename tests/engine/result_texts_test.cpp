@@ -1,8 +1,7 @@
-#include "engine/result_texts.h"
-
 #include <gtest/gtest.h>
 
 #include "engine/conversion_dispatch.h"
+#include "engine/result_texts.h"
 
 namespace velmar {
 namespace {

@@ -1,17 +1,16 @@
 // velmar-convert --batch on any bytes: the line reader splits them into the
 // lines a plain split at "\n" gives (a "\r" before it belongs to the line
 // end), and every line gets exactly one reply line of printable text.
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <algorithm>
+#include <fcntl.h>
 #include <optional>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 #include "cli/batch_converter.h"
-#include "tests/fuzz/fuzz_support.h"
 #include "cli/line_reader.h"
+#include "tests/fuzz/fuzz_support.h"
 
 namespace velmar::fuzz {
 namespace {
@@ -42,8 +41,8 @@ public:
             fail("cannot create the input pipe", "");
         readEnd_ = ends[0];
         writeEnd_ = ends[1];
-        capacity_ = static_cast<std::size_t>(std::max(::fcntl(writeEnd_, F_SETPIPE_SZ, 1 << 20),
-                                                      ::fcntl(writeEnd_, F_GETPIPE_SZ)));
+        capacity_ = static_cast<std::size_t>(
+            std::max(::fcntl(writeEnd_, F_SETPIPE_SZ, 1 << 20), ::fcntl(writeEnd_, F_GETPIPE_SZ)));
         reader_.emplace(readEnd_);
     }
     ~PipedLineReader()

@@ -22,8 +22,8 @@ DecodedCharacter decodeUtf8(std::string_view text)
         std::size_t Length;
         char32_t Smallest; // below it the sequence is overlong
     };
-    static constexpr SequenceForm Forms[] = {
-        {0x80, 0x00, 1, 0}, {0xE0, 0xC0, 2, 0x80}, {0xF0, 0xE0, 3, 0x800}, {0xF8, 0xF0, 4, 0x10000}};
+    static constexpr SequenceForm Forms[]
+        = {{0x80, 0x00, 1, 0}, {0xE0, 0xC0, 2, 0x80}, {0xF0, 0xE0, 3, 0x800}, {0xF8, 0xF0, 4, 0x10000}};
 
     const auto lead = static_cast<unsigned char>(text[0]);
     for (const SequenceForm& form : Forms) {
@@ -76,8 +76,7 @@ std::string escaped(std::string_view text)
 
 FuzzInput::FuzzInput(const std::uint8_t* data, std::size_t size)
     : bytes_(data, size)
-{
-}
+{ }
 
 std::uint8_t FuzzInput::takeByte()
 {

@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "tests/fuzz/fuzz_support.h"
 #include "engine/number_format.h"
+#include "tests/fuzz/fuzz_support.h"
 
 namespace velmar::fuzz {
 
@@ -12,9 +12,7 @@ namespace velmar::fuzz {
 inline const RegionalMarks& takeMarks(FuzzInput& input)
 {
     static const std::array<RegionalMarks, 3> pairs{{
-        {".", ","},
-        {",", "."},
-        {"\xD9\xAB", "\xE2\x80\xAF"}, // Arabic decimal separator, narrow no-break space
+        {".", ","}, {",", "."}, {"\xD9\xAB", "\xE2\x80\xAF"}, // Arabic decimal separator, narrow no-break space
     }};
     return pairs[input.takeIndex(pairs.size())];
 }

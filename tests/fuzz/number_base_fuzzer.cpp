@@ -5,8 +5,8 @@
 #include <optional>
 #include <string>
 
-#include "tests/fuzz/fuzz_support.h"
 #include "engine/number_base_converter.h"
+#include "tests/fuzz/fuzz_support.h"
 
 namespace velmar::fuzz {
 namespace {

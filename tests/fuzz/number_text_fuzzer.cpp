@@ -11,10 +11,10 @@
 #include <string>
 
 #include "engine/floating_point_fault.h"
-#include "tests/fuzz/fuzz_support.h"
-#include "tests/fuzz/marks_choice.h"
 #include "engine/number_reading.h"
 #include "engine/result_formatting.h"
+#include "tests/fuzz/fuzz_support.h"
+#include "tests/fuzz/marks_choice.h"
 
 namespace velmar::fuzz {
 namespace {

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "tests/fuzz/fuzz_support.h"
 #include "settings/profile/profile_document.h"
 #include "settings/settings_keys.h"
+#include "tests/fuzz/fuzz_support.h"
 
 namespace velmar::fuzz {
 namespace {

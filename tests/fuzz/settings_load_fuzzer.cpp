@@ -15,10 +15,10 @@
 #include <fstream>
 #include <memory>
 
+#include "settings/profile/settings_file.h"
+#include "tests/fuzz/fuzz_support.h"
 #include "window/converter_window.h"
 #include "window/fault_report.h"
-#include "tests/fuzz/fuzz_support.h"
-#include "settings/profile/settings_file.h"
 #include "window/tab_set.h"
 #include "window/unit_list_box.h"
 
@@ -26,9 +26,9 @@ namespace velmar::fuzz {
 namespace {
 
 const QString OverflowReport = QStringLiteral("Floating point overflow.");
-const QString TabOrderResetNotice =
-    QStringLiteral("Because of the addition of new unit categories in this version of Velmar Converter, any custom "
-                   "category arranging will need to be redone.");
+const QString TabOrderResetNotice
+    = QStringLiteral("Because of the addition of new unit categories in this version of Velmar Converter, any custom "
+                     "category arranging will need to be redone.");
 
 // Accepts every modal box as soon as it shows; only the notice that the tab
 // order was reset may appear.
@@ -117,8 +117,8 @@ bool sameMemory(const CategoryMemory& a, const CategoryMemory& b)
 Remembered rememberedBy(Tfrm_Converter& window)
 {
     const auto& tabs = control<TabSet>(window, "TabSet1");
-    Remembered remembered{tabs.tabs(), tabs.tabIndex(), window.numberFormat().ViewType,
-                          window.numberFormat().Precision, window.converterState().Memory};
+    Remembered remembered{tabs.tabs(), tabs.tabIndex(), window.numberFormat().ViewType, window.numberFormat().Precision,
+                          window.converterState().Memory};
     for (QString& caption : remembered.Captions)
         caption.replace(QLatin1Char('\r'), QLatin1Char(' '));
     for (CategoryMemory& memory : remembered.Memory)
@@ -166,8 +166,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Loading ends with a switch to the selected tab, which records its
     // category again; the saved positions are valid, so nothing changes.
     const Remembered loaded = rememberedBy(restarted);
-    if (!(loaded.Captions == saved.Captions && loaded.TabIndex == saved.TabIndex
-          && loaded.ViewType == saved.ViewType && loaded.Precision == saved.Precision))
+    if (!(loaded.Captions == saved.Captions && loaded.TabIndex == saved.TabIndex && loaded.ViewType == saved.ViewType
+          && loaded.Precision == saved.Precision))
         fail("the tabs or the number format did not come back after a restart", "");
     for (int category = 0; category < velmar::CategoryCount; ++category) {
         if (!sameMemory(loaded.Memory[category], saved.Memory[category]))

@@ -5,9 +5,9 @@
 #include <string>
 
 #include "engine/floating_point_fault.h"
+#include "engine/temperature_converter.h"
 #include "tests/fuzz/fuzz_support.h"
 #include "tests/fuzz/marks_choice.h"
-#include "engine/temperature_converter.h"
 
 namespace velmar::fuzz {
 namespace {

@@ -5,9 +5,9 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
+
+#include <gtest/gtest.h>
 
 #include "window/converter_window.h"
 #include "window/tab_set.h"

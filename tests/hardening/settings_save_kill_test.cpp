@@ -1,13 +1,13 @@
 // Saving the settings file survives the program being killed at any moment:
 // afterwards the file holds the complete old content or the complete new
 // content, never a mixture and never nothing.
-#include <gtest/gtest.h>
-
 #include <chrono>
 #include <csignal>
 #include <random>
 #include <sys/wait.h>
 #include <unistd.h>
+
+#include <gtest/gtest.h>
 
 #include "settings/profile/settings_file.h"
 #include "tests/support/test_files.h"

@@ -11,18 +11,18 @@
 #include <QStringList>
 #include <QTabBar>
 
-#include <gtest/gtest.h>
-
 #include <functional>
 #include <memory>
+
+#include <gtest/gtest.h>
 
 #include "dialogs/about_dialog.h"
 #include "dialogs/arrange_units_dialog.h"
 #include "dialogs/choose_units_dialog.h"
-#include "window/converter_window.h"
 #include "dialogs/fonts_dialog.h"
-#include "dialogs/reference/help_window.h"
 #include "dialogs/number_format_dialog.h"
+#include "dialogs/reference/help_window.h"
+#include "window/converter_window.h"
 
 using namespace velmar;
 
@@ -53,8 +53,7 @@ QStringList unexplainedControls(QWidget& window)
         if (control->focusPolicy() == Qt::NoFocus || control->focusProxy() != nullptr)
             continue;
         const QString name = accessibleText(*control, QAccessible::Name);
-        const bool described = !accessibleText(*control, QAccessible::Description).isEmpty()
-            || isTabBarPart(*control);
+        const bool described = !accessibleText(*control, QAccessible::Description).isEmpty() || isTabBarPart(*control);
         QString fault;
         if (name.isEmpty())
             fault = QStringLiteral("without a name");
@@ -63,9 +62,9 @@ QStringList unexplainedControls(QWidget& window)
         else if (!described)
             fault = QStringLiteral("without a description");
         if (!fault.isEmpty()) {
-            unexplained.append(QStringLiteral("%1 \"%2\" (\"%3\") %4")
-                                   .arg(QLatin1String(control->metaObject()->className()), control->objectName(),
-                                        name, fault));
+            unexplained.append(
+                QStringLiteral("%1 \"%2\" (\"%3\") %4")
+                    .arg(QLatin1String(control->metaObject()->className()), control->objectName(), name, fault));
         }
         names.append(name);
     }
@@ -99,7 +98,9 @@ const WindowCase Windows[] = {
          return std::make_unique<Tfrm_ArrangeUnits>(nullptr, categoryCaptions(), categoryCaptions(), DefaultTextFont());
      }},
     {"Fonts",
-     [] { return std::make_unique<Tfrm_Fonts>(nullptr, ConverterFonts{DefaultTextFont(), DefaultTabFont()}); }},
+     [] {
+         return std::make_unique<Tfrm_Fonts>(nullptr, ConverterFonts{DefaultTextFont(), DefaultTabFont()});
+     }},
     {"About", [] { return std::make_unique<Tfrm_About>(nullptr, 399); }},
     {"help window", [] { return std::make_unique<HelpWindow>(QString()); }},
 };
@@ -109,8 +110,8 @@ TEST(Accessibility, EveryControlThatTakesTheFocusHasANameOfItsOwnAndADescription
     for (const WindowCase& window : Windows) {
         const std::unique_ptr<QWidget> opened = window.Open();
         const QStringList unexplained = unexplainedControls(*opened);
-        EXPECT_TRUE(unexplained.isEmpty())
-            << window.Title << ":\n" << unexplained.join(QLatin1Char('\n')).toStdString();
+        EXPECT_TRUE(unexplained.isEmpty()) << window.Title << ":\n"
+                                           << unexplained.join(QLatin1Char('\n')).toStdString();
     }
 }
 

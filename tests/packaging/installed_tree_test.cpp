@@ -12,14 +12,14 @@
 #include <QRegularExpression>
 #include <QSvgRenderer>
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <cstdlib>
 
-#include "widgets/application_icon.h"
+#include <gtest/gtest.h>
+
 #include "dialogs/reference/help_collection.h"
 #include "dialogs/reference/help_topics.h"
+#include "widgets/application_icon.h"
 
 using namespace velmar;
 
@@ -42,8 +42,8 @@ QString fileText(const QString& path)
 
 TEST(InstalledTree, HoldsEveryExpectedFile)
 {
-    const QStringList expected =
-        fileText(QStringLiteral(VELMAR_EXPECTED_FILES)).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const QStringList expected
+        = fileText(QStringLiteral(VELMAR_EXPECTED_FILES)).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     ASSERT_FALSE(expected.isEmpty());
     for (const QString& file : expected) {
         const QFileInfo info(installed(file));
@@ -57,8 +57,8 @@ TEST(InstalledTree, HoldsEveryExpectedFile)
 // The first capture of `pattern` in the installed file.
 QString captured(const QString& file, const QString& pattern)
 {
-    const QRegularExpressionMatch match =
-        QRegularExpression(pattern, QRegularExpression::MultilineOption).match(fileText(installed(file)));
+    const QRegularExpressionMatch match
+        = QRegularExpression(pattern, QRegularExpression::MultilineOption).match(fileText(installed(file)));
     return match.captured(1);
 }
 

@@ -2,11 +2,6 @@
 // name exists, the contents and the index are complete, and the collection
 // works from a folder the program may not write to.
 
-#include "dialogs/reference/help_browser.h"
-#include "tests/reference/help_test_support.h"
-#include "dialogs/reference/help_window.h"
-#include "catalogue/unit_catalogue.h"
-
 #include <QCryptographicHash>
 #include <QDir>
 #include <QDirIterator>
@@ -23,6 +18,11 @@
 #include <string>
 
 #include <gtest/gtest.h>
+
+#include "catalogue/unit_catalogue.h"
+#include "dialogs/reference/help_browser.h"
+#include "dialogs/reference/help_window.h"
+#include "tests/reference/help_test_support.h"
 
 namespace velmar {
 namespace {
@@ -72,19 +72,20 @@ TEST_F(BuiltHelpTest, EveryContextStringOpensItsTopic)
 
 TEST_F(BuiltHelpTest, ContentsListTheTopicsInReadingOrder)
 {
-    EXPECT_EQ(titlesUnder({}), (QStringList{
-                                   "Welcome to Velmar Converter",
-                                   "Converting a value",
-                                   "What you can type",
-                                   "Result number formats",
-                                   "Categories and units",
-                                   "Temperature, Numbers and Fractions",
-                                   "Menu commands",
-                                   "Metric prefixes",
-                                   "Keyboard shortcuts",
-                                   "Your settings",
-                                   "How to use help",
-                               }));
+    EXPECT_EQ(titlesUnder({}),
+              (QStringList{
+                  "Welcome to Velmar Converter",
+                  "Converting a value",
+                  "What you can type",
+                  "Result number formats",
+                  "Categories and units",
+                  "Temperature, Numbers and Fractions",
+                  "Menu commands",
+                  "Metric prefixes",
+                  "Keyboard shortcuts",
+                  "Your settings",
+                  "How to use help",
+              }));
 
     QStringList categories;
     for (int category = 0; category < CategoryCount; ++category)
@@ -191,12 +192,14 @@ TEST(InstalledHelpTest, WorksFromAReadOnlyFolderWithoutWritingToIt)
     const QFileInfo built(builtHelpCollection());
     for (const QString& file : {QStringLiteral("TOLVANEX.qhc"), QStringLiteral("TOLVANEX.qch")}) {
         ASSERT_TRUE(QFile::copy(built.dir().filePath(file), installed + QLatin1Char('/') + file));
-        QFile::setPermissions(installed + QLatin1Char('/') + file, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+        QFile::setPermissions(installed + QLatin1Char('/') + file,
+                              QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
     }
-    const QFileDevice::Permissions readOnlyFolder = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup
-        | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
+    const QFileDevice::Permissions readOnlyFolder
+        = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
     QFile::setPermissions(installed, readOnlyFolder);
-    const auto writableAgain = qScopeGuard([&] { QFile::setPermissions(installed, readOnlyFolder | QFile::WriteOwner); });
+    const auto writableAgain
+        = qScopeGuard([&] { QFile::setPermissions(installed, readOnlyFolder | QFile::WriteOwner); });
     const auto before = folderSnapshot(installed);
 
     {

@@ -1,11 +1,11 @@
-#include "dialogs/reference/calculator_launcher.h"
-
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include "dialogs/reference/calculator_launcher.h"
 
 namespace velmar {
 namespace {

@@ -1,10 +1,10 @@
-#include "dialogs/reference/help_collection.h"
-
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include "dialogs/reference/help_collection.h"
 
 namespace velmar {
 namespace {
@@ -33,10 +33,9 @@ TEST(HelpCollectionPathTest, FindsTheCollectionBesideInstalledAndBuiltPrograms)
         const QString collection = collectionFolder + QStringLiteral("/TOLVANEX.qhc");
         ASSERT_TRUE(QFile(collection).open(QIODevice::WriteOnly));
 
-        const QString found = helpCollectionPath(QStringLiteral("TOLVANEX.HLP"),
-                                                 root.filePath(QLatin1String(layout.programFolder)));
-        EXPECT_EQ(found.toStdString(), layout.found ? collection.toStdString() : std::string())
-            << layout.programFolder;
+        const QString found
+            = helpCollectionPath(QStringLiteral("TOLVANEX.HLP"), root.filePath(QLatin1String(layout.programFolder)));
+        EXPECT_EQ(found.toStdString(), layout.found ? collection.toStdString() : std::string()) << layout.programFolder;
     }
 }
 

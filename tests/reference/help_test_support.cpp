@@ -1,14 +1,14 @@
 #include "tests/reference/help_test_support.h"
 
-#include "dialogs/reference/help_collection.h"
-#include "dialogs/reference/help_topics.h"
-#include "dialogs/reference/help_window.h"
-
 #include <QCoreApplication>
 #include <QHelpContentModel>
 #include <QHelpEngine>
 #include <QHelpIndexModel>
 #include <QTest>
+
+#include "dialogs/reference/help_collection.h"
+#include "dialogs/reference/help_topics.h"
+#include "dialogs/reference/help_window.h"
 
 namespace velmar {
 

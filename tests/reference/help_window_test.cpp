@@ -1,12 +1,6 @@
 // The help commands the program calls, driven as the menus and dialogs drive
 // them: the window they open, its navigation, and its life beside modal dialogs.
 
-#include "dialogs/reference/help_browser.h"
-#include "tests/reference/help_test_support.h"
-#include "dialogs/reference/help_topics.h"
-#include "dialogs/reference/help_window.h"
-#include "dialogs/reference/help_window_host.h"
-
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
@@ -23,6 +17,12 @@
 #include <functional>
 
 #include <gtest/gtest.h>
+
+#include "dialogs/reference/help_browser.h"
+#include "dialogs/reference/help_topics.h"
+#include "dialogs/reference/help_window.h"
+#include "dialogs/reference/help_window_host.h"
+#include "tests/reference/help_test_support.h"
 
 namespace velmar {
 namespace {
@@ -84,8 +84,8 @@ TEST_F(HelpCommandsTest, HelpCommandsOpenTheirPages)
 TEST_F(HelpCommandsTest, AnUnknownContextStringIsReportedInTheWindow)
 {
     ShowHelpTopic(QStringLiteral("NoSuchScreen"));
-    EXPECT_TRUE(helpWindow().browser().toPlainText().contains(
-        QStringLiteral("has no topic named \u201cNoSuchScreen\u201d")));
+    EXPECT_TRUE(
+        helpWindow().browser().toPlainText().contains(QStringLiteral("has no topic named \u201cNoSuchScreen\u201d")));
 }
 
 TEST_F(HelpCommandsTest, KeywordSearchFindsTheTypedKeywordAndOpensItsTopic)

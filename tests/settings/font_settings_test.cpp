@@ -1,11 +1,10 @@
-#include "settings/font_settings.h"
-
 #include <QGuiApplication>
 #include <QPalette>
 
 #include <gtest/gtest.h>
 
 #include "settings/colour_numbers.h"
+#include "settings/font_settings.h"
 #include "settings/profile/profile_document.h"
 
 using namespace velmar;
@@ -82,8 +81,8 @@ TEST(FontSettings, ReadTheStoredFontOrKeepTheCurrentOne)
          "Courier New", 14, QColor(255, 0, 0), true, true},
         {"no size a font can have", "Font1Size=0\nFont1Italic=2\n", "Arial", 10, QColor(0, 128, 0), false, true},
         {"absurd size", "Font1Size=100000\n", "Arial", 10, QColor(0, 128, 0), false, false},
-        {"malformed numbers", "Font1Size=12pt\nFont1Color=red\nFont1Bold=yes\n", "Arial", 10, QColor(0, 128, 0),
-         false, false},
+        {"malformed numbers", "Font1Size=12pt\nFont1Color=red\nFont1Bold=yes\n", "Arial", 10, QColor(0, 128, 0), false,
+         false},
         {"system colour", "Font1Color=-2147483640\n", "Arial", 10, paletteColour(QPalette::WindowText), false, false},
         {"the other font's keys", "Font2Size=20\nFont2Bold=1\n", "Arial", 10, QColor(0, 128, 0), false, false},
     };
@@ -106,12 +105,13 @@ TEST(FontSettings, WriteAllFiveKeysAndKeepAnUnchangedSystemColour)
     QFont font(QStringLiteral("DejaVu Sans"), 9);
     font.setItalic(true);
     WriteFontChoice(profile, "Font2", {font, paletteColour(QPalette::WindowText)});
-    EXPECT_EQ(profile.toBytes(), "[Velmar Converter]\n"
-                                 "Font2Color=-2147483640\n"
-                                 "Font2Name=DejaVu Sans\n"
-                                 "Font2Size=9\n"
-                                 "Font2Bold=0\n"
-                                 "Font2Italic=1\n");
+    EXPECT_EQ(profile.toBytes(),
+              "[Velmar Converter]\n"
+              "Font2Color=-2147483640\n"
+              "Font2Name=DejaVu Sans\n"
+              "Font2Size=9\n"
+              "Font2Bold=0\n"
+              "Font2Italic=1\n");
 
     font.setBold(true);
     WriteFontChoice(profile, "Font2", {font, QColor(0, 0, 255)});

@@ -3,16 +3,16 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <filesystem>
 #include <vector>
 
-#include "tests/support/converter_window_fixture.h"
-#include "tests/support/message_answerer.h"
+#include <gtest/gtest.h>
+
 #include "settings/profile/profile_document.h"
 #include "settings/profile/settings_file.h"
+#include "tests/support/converter_window_fixture.h"
+#include "tests/support/message_answerer.h"
 #include "tests/support/test_files.h"
 #include "window/utf8_text.h"
 
@@ -38,7 +38,7 @@ QStringList catalogueDisplayNames()
 // needs, and starts and closes converter windows as the program does.
 class SettingsTest : public ConverterWindowTest {
 protected:
-    void SetUp() override {} // the window starts once the test has written its file
+    void SetUp() override { } // the window starts once the test has written its file
 
     void TearDown() override
     {
@@ -113,10 +113,10 @@ TEST_F(SettingsTest, FirstStartShowsDefaultsAndWritesEveryKeyInItsOrder)
     window.reset();
     const std::string written = savedSettings();
     std::vector<std::string> expected{
-        "[Velmar Converter]", "0---------", "1-WARNING-", "2-WARNING-", "3---------", "TabIndex", "FormTop",
-        "FormLeft", "FormWidth", "FormHeight", "IsMaximized", "ViewType", "Precision", "SortedUnitLists",
-        "Font1Name", "Font1Size", "Font1Color", "Font1Bold", "Font1Italic", "Font2Name", "Font2Size",
-        "Font2Color", "Font2Bold", "Font2Italic", "[IndexTabs]", "TabCount"};
+        "[Velmar Converter]", "0---------", "1-WARNING-",  "2-WARNING-",  "3---------",  "TabIndex",  "FormTop",
+        "FormLeft",           "FormWidth",  "FormHeight",  "IsMaximized", "ViewType",    "Precision", "SortedUnitLists",
+        "Font1Name",          "Font1Size",  "Font1Color",  "Font1Bold",   "Font1Italic", "Font2Name", "Font2Size",
+        "Font2Color",         "Font2Bold",  "Font2Italic", "[IndexTabs]", "TabCount"};
     for (int position = 1; position <= CategoryCount; ++position)
         expected.push_back(std::to_string(position));
     for (const char* section : {"Length", "Area", "Volume", "DryVolume", "Time", "Speed", "Mass", "Density", "Force",
@@ -201,8 +201,8 @@ TEST_F(SettingsTest, AFileFromAVersionWithFewerCategoriesResetsOnlyTheTabOrder)
 {
     std::string storedOrder;
     for (int position = 1; position <= CategoryCount; ++position)
-        storedOrder += std::to_string(position) + "=" +
-                       std::string(categoryInfo(CategoryCount - position).DisplayName) + "\n";
+        storedOrder
+            += std::to_string(position) + "=" + std::string(categoryInfo(CategoryCount - position).DisplayName) + "\n";
     QStringList reversed = catalogueDisplayNames();
     std::reverse(reversed.begin(), reversed.end());
     QStringList renamed = catalogueDisplayNames();
@@ -233,8 +233,9 @@ TEST_F(SettingsTest, AFileFromAVersionWithFewerCategoriesResetsOnlyTheTabOrder)
             EXPECT_EQ(notice.Icon, QMessageBox::Information);
             EXPECT_EQ(notice.Buttons, QList{QMessageBox::Ok});
             EXPECT_EQ(notice.Owner, nullptr); // alone in the middle of the screen
-            EXPECT_EQ(notice.Text, "Because of the addition of new unit categories in this version of Velmar "
-                                   "Converter, any custom category arranging will need to be redone.");
+            EXPECT_EQ(notice.Text,
+                      "Because of the addition of new unit categories in this version of Velmar "
+                      "Converter, any custom category arranging will need to be redone.");
         }
         EXPECT_EQ(tabSet->tabs(), c.tabsShown);
         EXPECT_EQ(memory(MassIndex).ValueIn, "3");
@@ -350,8 +351,8 @@ TEST_F(SettingsTest, SortedListsAreSortedBeforeTheStoredPositionsAreRead)
 TEST_F(SettingsTest, UnknownContentSurvivesAndTheNoticeIsRewritten)
 {
     const std::string unknownSection = "[Other Program]\n; kept by the user\nsetting = \"quoted\"\n\xff\xfe=bytes\n";
-    writeSettings("[velmar converter]\n1-WARNING-=edited by hand\nWindowTheme=dark\n\n" + unknownSection +
-                  "[Fractions]\nFormatIn=4\nFormatOut=1\n");
+    writeSettings("[velmar converter]\n1-WARNING-=edited by hand\nWindowTheme=dark\n\n" + unknownSection
+                  + "[Fractions]\nFormatIn=4\nFormatOut=1\n");
     start();
     window.reset();
     const std::string saved = savedSettings();

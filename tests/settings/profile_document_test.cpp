@@ -1,8 +1,9 @@
-#include "settings/profile/profile_document.h"
-
-#include <gtest/gtest.h>
 #include <stdexcept>
 #include <string>
+
+#include <gtest/gtest.h>
+
+#include "settings/profile/profile_document.h"
 
 using namespace velmar;
 
@@ -20,11 +21,29 @@ TEST(ProfileDocument, ReadsIntegersAndBooleansByTheProfileRules)
         std::string stored;
         std::int32_t expected;
     } cases[] = {
-        {"31", 31}, {"0x1F", 31}, {"0X1f", 31}, {"$1F", 31}, {"\"  12\"", 12}, {"+5", 5}, {"-1", -1},
-        {"-2147483648", -2147483647 - 1}, {"$FFFFFFFF", -1}, {"0x80000005", -2147483643},
-        {"12abc", Default}, {"", Default}, {"0x", Default}, {"$", Default}, {"-", Default},
-        {"\"12 \"", Default}, {"- 5", Default}, {"0x-1", Default}, {"-$1", Default},
-        {"\" 0x1F\"", Default}, {"2147483648", Default}, {"$100000000", Default}, {"1.5", Default},
+        {"31", 31},
+        {"0x1F", 31},
+        {"0X1f", 31},
+        {"$1F", 31},
+        {"\"  12\"", 12},
+        {"+5", 5},
+        {"-1", -1},
+        {"-2147483648", -2147483647 - 1},
+        {"$FFFFFFFF", -1},
+        {"0x80000005", -2147483643},
+        {"12abc", Default},
+        {"", Default},
+        {"0x", Default},
+        {"$", Default},
+        {"-", Default},
+        {"\"12 \"", Default},
+        {"- 5", Default},
+        {"0x-1", Default},
+        {"-$1", Default},
+        {"\" 0x1F\"", Default},
+        {"2147483648", Default},
+        {"$100000000", Default},
+        {"1.5", Default},
     };
     for (const auto& c : cases)
         EXPECT_EQ(documentWithValue(c.stored).readInteger("S", "K", Default), c.expected) << c.stored;
@@ -131,9 +150,14 @@ TEST(ProfileDocument, ValuesReadBackAsWrittenAndStayOnOneLine)
         std::string written;
         std::string readBack;
     } cases[] = {
-        {"  5", "  5"}, {"\"\"", "\"\""}, {"'x'", "'x'"}, {"[Section]", "[Section]"},
-        {"\xC3\xBC\xFF", "\xC3\xBC\xFF"}, {"1\n[Evil]\nTabIndex=9", "1 [Evil] TabIndex=9"},
-        {"a\r\nb", "a  b"}, {"\n", " "},
+        {"  5", "  5"},
+        {"\"\"", "\"\""},
+        {"'x'", "'x'"},
+        {"[Section]", "[Section]"},
+        {"\xC3\xBC\xFF", "\xC3\xBC\xFF"},
+        {"1\n[Evil]\nTabIndex=9", "1 [Evil] TabIndex=9"},
+        {"a\r\nb", "a  b"},
+        {"\n", " "},
     };
     for (const auto& c : cases) {
         ProfileDocument document("[A]\nbefore=1\n[B]\nafter=2\n");
@@ -156,7 +180,8 @@ TEST(ProfileDocument, RejectsNamesNoLineCouldHold)
     for (const auto& c : cases) {
         ProfileDocument document("[A]\nk=1\n");
         EXPECT_THROW(document.writeString(c.section, c.key, "v"), std::invalid_argument) << c.section << '.' << c.key;
-        EXPECT_THROW((void)document.readString(c.section, c.key, ""), std::invalid_argument) << c.section << '.' << c.key;
+        EXPECT_THROW((void)document.readString(c.section, c.key, ""), std::invalid_argument)
+            << c.section << '.' << c.key;
         EXPECT_EQ(document.toBytes(), "[A]\nk=1\n");
     }
 }

@@ -1,12 +1,12 @@
-#include "settings/profile/settings_file.h"
-
 #include <cstdlib>
-#include <gtest/gtest.h>
 #include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
+#include <gtest/gtest.h>
+
+#include "settings/profile/settings_file.h"
 #include "tests/support/test_files.h"
 
 using namespace velmar;
@@ -18,7 +18,8 @@ namespace {
 // Sets an environment variable, or unsets it, while it lives.
 class EnvironmentOverride {
 public:
-    EnvironmentOverride(const char* name, const std::optional<std::string>& value) : name_(name)
+    EnvironmentOverride(const char* name, const std::optional<std::string>& value)
+        : name_(name)
     {
         if (const char* previous = std::getenv(name))
             previous_ = previous;

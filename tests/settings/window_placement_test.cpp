@@ -1,6 +1,6 @@
-#include "settings/window_placement.h"
-
 #include <gtest/gtest.h>
+
+#include "settings/window_placement.h"
 
 using namespace velmar;
 

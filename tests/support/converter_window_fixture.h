@@ -5,12 +5,12 @@
 #include <QTabBar>
 #include <QTest>
 
-#include <gtest/gtest.h>
-
 #include <memory>
 
-#include "window/converter_window.h"
+#include <gtest/gtest.h>
+
 #include "tests/support/fault_recorder.h"
+#include "window/converter_window.h"
 #include "window/tab_set.h"
 #include "window/unit_list_box.h"
 #include "window/upper_case_line_edit.h"

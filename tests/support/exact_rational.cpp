@@ -134,15 +134,15 @@ ExactRational::ExactRational(std::string_view literal)
     }
     const int exponent = at < literal.size() ? std::stoi(std::string(literal.substr(at + 1))) : 0;
     const int power = exponent - fractionDigits;
-    (power >= 0 ? numerator_ : denominator_) = product(power >= 0 ? numerator_ : denominator_, powerOfTen(std::abs(power)));
+    (power >= 0 ? numerator_ : denominator_)
+        = product(power >= 0 ? numerator_ : denominator_, powerOfTen(std::abs(power)));
     trim(numerator_);
 }
 
 ExactRational::ExactRational(Natural numerator, Natural denominator)
     : numerator_(std::move(numerator))
     , denominator_(std::move(denominator))
-{
-}
+{ }
 
 ExactRational ExactRational::operator*(const ExactRational& other) const
 {

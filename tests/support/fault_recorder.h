@@ -11,8 +11,7 @@ class FaultRecorder {
 public:
     FaultRecorder()
         : previous_(SetFaultReporter([this](QWidget*, const QString& text) { messages.append(text); }))
-    {
-    }
+    { }
     ~FaultRecorder() { SetFaultReporter(std::move(previous_)); }
     FaultRecorder(const FaultRecorder&) = delete;
     FaultRecorder& operator=(const FaultRecorder&) = delete;

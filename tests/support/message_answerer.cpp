@@ -2,17 +2,17 @@
 
 #include <QAbstractButton>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include <utility>
+
+#include <gtest/gtest.h>
 
 namespace velmar::test_support {
 
 MessageAnswerer::MessageAnswerer(std::function<void(const QMessageBox&)> inspect)
     : inspect_(std::move(inspect))
     , watcher_([this](QWidget& modal) { Answer(modal); })
-{
-}
+{ }
 
 void MessageAnswerer::Answer(QWidget& modal)
 {

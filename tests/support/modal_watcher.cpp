@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QWidget>
+
 #include <gtest/gtest.h>
 
 namespace velmar::test_support {

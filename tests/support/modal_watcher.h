@@ -2,6 +2,7 @@
 
 #include <QPointer>
 #include <QTimer>
+
 #include <functional>
 
 class QWidget;

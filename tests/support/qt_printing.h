@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+
 #include <ostream>
 
 // Qt texts in readable form in test failure messages.

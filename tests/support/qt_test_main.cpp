@@ -3,9 +3,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include <gtest/gtest.h>
-
 #include <cstdio>
+
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -16,8 +16,7 @@ class EmptyConfigurationPerTest : public testing::EmptyTestEventListener {
 public:
     explicit EmptyConfigurationPerTest(QString folder)
         : folder_(std::move(folder))
-    {
-    }
+    { }
 
     void OnTestStart(const testing::TestInfo&) override { QDir(folder_).removeRecursively(); }
 

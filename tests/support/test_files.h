@@ -1,10 +1,9 @@
 #pragma once
 
-#include <sys/resource.h>
-
 #include <csignal>
 #include <filesystem>
 #include <string>
+#include <sys/resource.h>
 
 namespace velmar::test_support {
 

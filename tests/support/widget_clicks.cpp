@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QListWidget>
 #include <QTest>
+
 #include <gtest/gtest.h>
 
 namespace velmar::test_support {

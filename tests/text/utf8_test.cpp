@@ -1,8 +1,8 @@
-#include "text/utf8.h"
+#include <string_view>
 
 #include <gtest/gtest.h>
 
-#include <string_view>
+#include "text/utf8.h"
 
 namespace velmar {
 namespace {

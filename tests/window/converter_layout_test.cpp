@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "window/converter_layout.h"
 #include "tests/support/converter_window_fixture.h"
+#include "window/converter_layout.h"
 
 namespace velmar {
 namespace {
@@ -13,13 +13,13 @@ namespace {
 // The design bounds, which stand until the first layout pass.
 ConverterLayout designLayout(int inputBoxHeight = 24)
 {
-    return {{24, 24, 145, inputBoxHeight}, {224, 24, 145, 24}, {184, 24, 26, 26},
-            {64, 56, 105, 185},            {264, 56, 105, 185}, {24, 56, 141, 185}};
+    return {{24, 24, 145, inputBoxHeight}, {224, 24, 145, 24}, {184, 24, 26, 26}, {64, 56, 105, 185},
+            {264, 56, 105, 185},           {24, 56, 141, 185}};
 }
 
 TEST(ConverterLayoutRule, PlacesTheControlsOnTheDesignPanel)
 {
-    const ConverterLayout expected{{24, 24, 223, 24}, {355, 24, 223, 24}, {288, 24, 26, 26},
+    const ConverterLayout expected{{24, 24, 223, 24},  {355, 24, 223, 24},  {288, 24, 26, 26},
                                    {86, 56, 161, 306}, {417, 56, 161, 306}, {24, 56, 223, 306}};
     EXPECT_EQ(LayOutConverter(602, 386, designLayout()), expected);
 }
@@ -44,7 +44,6 @@ TEST(ConverterLayoutRule, ATallerInputBoxMovesTheListsDownAndShortensThem)
     }
 }
 
-
 TEST(TabStripHeight, FollowsTheFontsCharacterHeight)
 {
     const struct {
@@ -52,11 +51,19 @@ TEST(TabStripHeight, FollowsTheFontsCharacterHeight)
         int DotsPerInch;
         int StripHeight;
     } cases[] = {
-        {QFont("Small Fonts", 7), 96, 18}, {QFont("Arial", 10), 96, 22}, {QFont("Small Fonts", 7), 120, 21},
-        {[] { QFont f; f.setPixelSize(12); return f; }(), 96, 21},
+        {QFont("Small Fonts", 7), 96, 18},
+        {QFont("Arial", 10), 96, 22},
+        {QFont("Small Fonts", 7), 120, 21},
+        {[] {
+             QFont f;
+             f.setPixelSize(12);
+             return f;
+         }(),
+         96, 21},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(TabStripHeight(FontCharacterHeight(c.Font, c.DotsPerInch)), c.StripHeight) << c.Font.toString().toStdString();
+        EXPECT_EQ(TabStripHeight(FontCharacterHeight(c.Font, c.DotsPerInch)), c.StripHeight)
+            << c.Font.toString().toStdString();
 }
 
 using ConverterWindowLayoutTest = ConverterWindowTest;

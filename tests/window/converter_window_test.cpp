@@ -31,7 +31,6 @@ TEST_F(ConverterWindowTest, FirstStartShowsLengthWithNothingSelected)
     EXPECT_TRUE(faults.messages.isEmpty());
 }
 
-
 TEST_F(ConverterWindowTest, SwitchingBackRestoresInputUnitsAndResult)
 {
     lstIn->setSelectedPosition(FootPosition);
@@ -66,7 +65,6 @@ TEST_F(ConverterWindowTest, ASwitchConvertsExactlyOnceAndKeepsTheOldTabWhenThatF
     EXPECT_EQ(window->converterState().PendingCategory, NoSwitchPending);
 }
 
-
 TEST_F(ConverterWindowTest, ChangesWhileASwitchLoadsAreIgnored)
 {
     lstIn->setSelectedPosition(MeterPosition);
@@ -87,14 +85,16 @@ TEST_F(ConverterWindowTest, ClickingTheSelectedTabRunsNoSwitch)
     EXPECT_EQ(txtIn->text(), "");
 }
 
-
 TEST_F(ConverterWindowTest, OnlyFractionsShowsItsLabelInPlaceOfTheSourceList)
 {
     const struct {
         int Category;
         bool LabelShown;
-    } cases[] = {{FractionsIndex, true}, {TemperatureIndex, false}, {FractionsIndex, true},
-                 {NumbersIndex, false},  {LengthIndex, false}};
+    } cases[] = {{FractionsIndex, true},
+                 {TemperatureIndex, false},
+                 {FractionsIndex, true},
+                 {NumbersIndex, false},
+                 {LengthIndex, false}};
     for (const auto& c : cases) {
         tabSet->setTabIndex(c.Category);
         EXPECT_EQ(!lab2->isHidden(), c.LabelShown) << c.Category;
@@ -146,7 +146,6 @@ TEST_F(ConverterWindowTest, MemoryFollowsTheCategoryNotTheTabPosition)
     EXPECT_EQ(txtIn->text(), "8");
     EXPECT_EQ(lstIn->count(), catalogue().tableSize(MassIndex));
 }
-
 
 TEST_F(ConverterWindowTest, FocusTrackingFollowsTheTextBoxes)
 {

@@ -12,15 +12,15 @@
 #include <QTest>
 #include <QTimer>
 
-#include <gtest/gtest.h>
-
 #include <functional>
 #include <vector>
 
-#include "tests/support/converter_window_fixture.h"
+#include <gtest/gtest.h>
+
 #include "dialogs/reference/help_browser.h"
 #include "dialogs/reference/help_window.h"
 #include "dialogs/reference/help_window_host.h"
+#include "tests/support/converter_window_fixture.h"
 #include "tests/support/message_answerer.h"
 #include "tests/support/modal_watcher.h"
 #include "tests/support/widget_clicks.h"

@@ -7,20 +7,19 @@
 #include <QTest>
 #include <QTimer>
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
 
+#include <gtest/gtest.h>
+
+#include "settings/profile/settings_file.h"
 #include "tests/support/converter_window_fixture.h"
 #include "tests/support/message_answerer.h"
-#include "settings/profile/settings_file.h"
 
 namespace velmar {
 namespace {
 
 using test_support::MessageAnswerer;
 using test_support::ShownMessage;
-
 
 QClipboard& clipboard()
 {

@@ -2,11 +2,11 @@
 #include <QTest>
 #include <QWheelEvent>
 
-#include <gtest/gtest.h>
-
 #include <functional>
 #include <stdexcept>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "tests/support/fault_recorder.h"
 #include "window/tab_set.h"
@@ -92,7 +92,6 @@ TEST_F(TabSetTest, PositionMinusOneAsksAndLeavesNoTabSelected)
     EXPECT_EQ(strip.tabIndex(), -1);
 }
 
-
 TEST_F(TabSetTest, AnAmpersandInACaptionIsShownNotTakenAsAnAccessKey)
 {
     strip.setTabText(1, "Rock & Roll");
@@ -123,7 +122,7 @@ const ChangeCase changeCases[] = {
     {"WheelDown", [](TabSet&, QTabBar& bar) { sendWheel(bar, -120); }, 1},
 };
 
-class TabSetChangeTest : public TabSetTest, public ::testing::WithParamInterface<ChangeCase> {};
+class TabSetChangeTest : public TabSetTest, public ::testing::WithParamInterface<ChangeCase> { };
 
 TEST_P(TabSetChangeTest, AsksBeforeSelecting)
 {

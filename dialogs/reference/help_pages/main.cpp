@@ -4,13 +4,13 @@
 //
 //   velmar_help_pages <project template> <project file to write>
 
-#include "dialogs/reference/help_pages/unit_pages.h"
-
 #include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <sstream>
 #include <stdexcept>
+
+#include "dialogs/reference/help_pages/unit_pages.h"
 
 namespace {
 

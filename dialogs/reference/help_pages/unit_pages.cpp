@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/unit_definition_text.h"
 #include "catalogue/unit_definitions.h"
+#include "engine/unit_definition_text.h"
 
 namespace velmar {
 namespace {
@@ -16,11 +16,20 @@ std::string escaped(std::string_view text)
     std::string result;
     for (char c : text) {
         switch (c) {
-        case '&': result += "&amp;"; break;
-        case '<': result += "&lt;"; break;
-        case '>': result += "&gt;"; break;
-        case '"': result += "&quot;"; break;
-        default: result += c;
+        case '&':
+            result += "&amp;";
+            break;
+        case '<':
+            result += "&lt;";
+            break;
+        case '>':
+            result += "&gt;";
+            break;
+        case '"':
+            result += "&quot;";
+            break;
+        default:
+            result += c;
         }
     }
     return result;
@@ -48,8 +57,7 @@ std::string pageTitle(int category)
 const UnitEntry& referenceUnit(const UnitCatalogue& catalogue, int category)
 {
     const auto& table = catalogue.table(category);
-    return *std::find_if(table.begin(), table.end(),
-                         [](const UnitEntry& unit) { return unit.Factor == 1.0L; });
+    return *std::find_if(table.begin(), table.end(), [](const UnitEntry& unit) { return unit.Factor == 1.0L; });
 }
 
 std::string kindIntroduction(const UnitCatalogue& catalogue, int category)
@@ -59,20 +67,20 @@ std::string kindIntroduction(const UnitCatalogue& catalogue, int category)
     case CategoryKind::Linear: {
         const std::string reference = escaped(referenceUnit(catalogue, category).Name);
         return "<p>This category offers " + count + " units. Every conversion passes through the " + reference
-            + ". The right-hand column tells what one of each unit is in "
-            + escaped(DefinitionUnitName(category))
+            + ". The right-hand column tells what one of each unit is in " + escaped(DefinitionUnitName(category))
             + ", converted from the same factors and written as AutoFormat writes results.</p>\n";
     }
     case CategoryKind::Temperature:
         return "<p>The five temperature scales are converted with their own formulas rather than a "
-            "single factor; see <a href=\"special_categories.html#temperature\">Temperature</a>.</p>\n";
+               "single factor; see <a href=\"special_categories.html#temperature\">Temperature</a>.</p>\n";
     case CategoryKind::NumberBase:
-        return "<p>Whole numbers from 0 to 2147483647 are converted between " + count + " number "
-            "systems; see <a href=\"special_categories.html#numbers\">Numbers</a> for what each one "
-            "accepts.</p>\n";
+        return "<p>Whole numbers from 0 to 2147483647 are converted between " + count
+            + " number "
+              "systems; see <a href=\"special_categories.html#numbers\">Numbers</a> for what each one "
+              "accepts.</p>\n";
     case CategoryKind::Fraction:
         return "<p>A decimal number is turned into an exact fraction, written in one of these two "
-            "forms; see <a href=\"special_categories.html#fractions\">Fractions</a>.</p>\n";
+               "forms; see <a href=\"special_categories.html#fractions\">Fractions</a>.</p>\n";
     }
     return {};
 }
@@ -100,7 +108,8 @@ public:
             return {};
         std::string html = "<h2>Notes</h2>\n<ol>\n";
         for (std::size_t index = 0; index < notes_.size(); ++index)
-            html += "<li><a name=\"" + noteAnchor(static_cast<int>(index) + 1) + "\"></a>" + escaped(notes_[index]) + "</li>\n";
+            html += "<li><a name=\"" + noteAnchor(static_cast<int>(index) + 1) + "\"></a>" + escaped(notes_[index])
+                + "</li>\n";
         return html + "</ol>\n";
     }
 
@@ -119,11 +128,10 @@ std::string unitTable(const UnitCatalogue& catalogue, int category, NoteList& no
     html += "</tr>\n";
     for (int position = 1; position <= catalogue.tableSize(category); ++position) {
         const UnitEntry& unit = catalogue.unit(category, position);
-        html += "<tr><td>" + std::to_string(position) + "</td><td><a name=\"" + unitAnchor(position)
-            + "\"></a>" + escaped(unit.Name);
+        html += "<tr><td>" + std::to_string(position) + "</td><td><a name=\"" + unitAnchor(position) + "\"></a>"
+            + escaped(unit.Name);
         if (const int note = notes.numberFor(category, unit.Name); note != 0) {
-            html += " <sup><a href=\"#" + NoteList::noteAnchor(note) + "\">" + std::to_string(note)
-                + "</a></sup>";
+            html += " <sup><a href=\"#" + NoteList::noteAnchor(note) + "\">" + std::to_string(note) + "</a></sup>";
         }
         html += "</td>";
         if (withDefinitions)
@@ -147,8 +155,8 @@ std::string renderCategoryPage(const UnitCatalogue& catalogue, int category)
 {
     NoteList notes;
     const std::string table = unitTable(catalogue, category, notes);
-    return pageStart(pageTitle(category)) + "<h1>" + escaped(categoryInfo(category).DisplayName)
-        + "</h1>\n" + kindIntroduction(catalogue, category) + table
+    return pageStart(pageTitle(category)) + "<h1>" + escaped(categoryInfo(category).DisplayName) + "</h1>\n"
+        + kindIntroduction(catalogue, category) + table
         + "<p>The unit lists show this order unless <a href=\"menus.html#sort\">Sort Units "
           "Alphabetically</a> is switched on.</p>\n"
         + notes.html() + "<p>See also: <a href=\"categories.html\">Categories and units</a></p>\n" + PageEnd;
@@ -156,8 +164,7 @@ std::string renderCategoryPage(const UnitCatalogue& catalogue, int category)
 
 std::string renderCategoriesPage(const UnitCatalogue& catalogue)
 {
-    std::string html = pageStart("Categories and units")
-        + "<h1>Categories and units</h1>\n<p>Velmar Converter knows "
+    std::string html = pageStart("Categories and units") + "<h1>Categories and units</h1>\n<p>Velmar Converter knows "
         + std::to_string(catalogue.totalUnitCount()) + " units in " + std::to_string(CategoryCount)
         + " categories. Each category has its own tab along the bottom of the window; "
           "choose a category below to see all of its units.</p>\n"
@@ -167,9 +174,10 @@ std::string renderCategoriesPage(const UnitCatalogue& catalogue)
             + escaped(categoryInfo(category).DisplayName) + "</a></td><td>"
             + std::to_string(catalogue.tableSize(category)) + "</td></tr>\n";
     }
-    return html + "</table>\n<p>Temperature, Numbers and Fractions work differently from the other "
-                  "categories; see <a href=\"special_categories.html\">Temperature, Numbers and "
-                  "Fractions</a>.</p>\n"
+    return html
+        + "</table>\n<p>Temperature, Numbers and Fractions work differently from the other "
+          "categories; see <a href=\"special_categories.html\">Temperature, Numbers and "
+          "Fractions</a>.</p>\n"
         + PageEnd;
 }
 
@@ -188,11 +196,10 @@ std::string renderUnitKeywords(const UnitCatalogue& catalogue)
     std::string xml;
     for (int category = 0; category < CategoryCount; ++category) {
         const std::string page = categoryPageFileName(category);
-        xml += "<keyword name=\"" + escaped(categoryInfo(category).DisplayName) + "\" ref=\"" + page
-            + "\"/>\n";
+        xml += "<keyword name=\"" + escaped(categoryInfo(category).DisplayName) + "\" ref=\"" + page + "\"/>\n";
         for (int position = 1; position <= catalogue.tableSize(category); ++position) {
-            xml += "<keyword name=\"" + escaped(catalogue.unit(category, position).Name) + "\" ref=\""
-                + page + "#" + unitAnchor(position) + "\"/>\n";
+            xml += "<keyword name=\"" + escaped(catalogue.unit(category, position).Name) + "\" ref=\"" + page + "#"
+                + unitAnchor(position) + "\"/>\n";
         }
     }
     return xml;

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "catalogue/unit_catalogue.h"
-
 #include <string>
+
+#include "catalogue/unit_catalogue.h"
 
 namespace velmar {
 
