@@ -5,8 +5,8 @@ set -euo pipefail
 build_dir=$1
 out_dir=$2
 
-if ! command -v dpkg-deb >/dev/null; then
-    echo "SKIPPED: dpkg-deb is not installed (Debian package dpkg); scripts/test installs it"
+if ! command -v dpkg-shlibdeps >/dev/null; then
+    echo "SKIPPED: dpkg-shlibdeps is not installed (Debian package dpkg-dev); scripts/ensure-packages package installs it"
     exit 0
 fi
 rm -rf "$out_dir"

@@ -9,7 +9,7 @@ expected_files=$2
 version=$3
 
 if ! command -v dpkg-deb >/dev/null; then
-    echo "SKIPPED: dpkg-deb is not installed (Debian package dpkg); scripts/test installs it"
+    echo "SKIPPED: dpkg-deb is not installed (Debian package dpkg); scripts/ensure-packages package installs it"
     exit 0
 fi
 deb="$out_dir/velmar-converter_${version}_$(dpkg --print-architecture).deb"

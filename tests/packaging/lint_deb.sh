@@ -7,7 +7,7 @@ version=$2
 
 for tool in dpkg-deb lintian; do
     if ! command -v "$tool" >/dev/null; then
-        echo "SKIPPED: $tool is not installed; scripts/test installs it"
+        echo "SKIPPED: $tool is not installed; scripts/ensure-packages package installs it"
         exit 0
     fi
 done

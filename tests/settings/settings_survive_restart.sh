@@ -56,7 +56,8 @@ wait_for() {
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
 xvfb_pid=$!
 wait_for 10 test -s "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-export DISPLAY=":$(<"$work/display")"
+DISPLAY=":$(<"$work/display")"
+export DISPLAY
 export HOME=$work/home
 export XDG_CONFIG_HOME=$work/config
 unset QT_QPA_PLATFORM
