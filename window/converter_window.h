@@ -11,6 +11,7 @@
 #include "engine/converter_state.h"
 #include "engine/number_format.h"
 #include "widgets/font_choice.h"
+#include "window/fault_report.h"
 
 class QAction;
 class QFrame;
@@ -32,9 +33,16 @@ class UpperCaseLineEdit;
 
 // The converter window: the category tabs along the bottom, the input box and
 // source unit list, the arrow, the result box and target unit list, and the
-// menu bar. The implementation is split by concern across files: construction
-// and menus, category switch and conversion, layout, input keys, focus
-// tracking, name lists, start-up and shutdown, settings, and the commands.
+// menu bar. The implementation is split by concern, one file each:
+//   converter_window.cpp           controls, menus, connections
+//   conversion_and_categories.cpp  MainChange, TabSet1Change, unit-name lists
+//   layout_and_fonts.cpp           On_Resize, RelayoutConverter, the fonts
+//   keyboard_and_focus.cpp         Key_Press, Txt_Enter, Txt_Exit
+//   edit_commands.cpp              the Edit menu and its commands
+//   options_and_help_commands.cpp  the Options, Reference and Help commands
+//   startup_and_shutdown.cpp       FormCreate, LoadSettings, SaveSettings, FormDestroy
+// The names with underscores and the trailing 1 (`txt_In`, `mnu_Exit1Click`)
+// are the design's own; ARCHITECTURE.md explains them.
 class Tfrm_Converter : public QMainWindow {
     Q_OBJECT
 
@@ -115,12 +123,23 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    using EventHandler = void (Tfrm_Converter::*)(QObject*);
+
+    // Every event handler is connected through this: an error the handler
+    // does not catch is reported and the program goes on, because Qt's event
+    // machinery is not exception-safe.
+    template <typename Control, typename Signal, typename Handler>
+    void connectGuarded(Control* control, Signal signal, Handler handler)
+    {
+        connect(control, signal, this, [this, handler] { runReportingFaults(this, handler); });
+    }
+
     void createControls();
     void createMenus();
     QAction* addCommand(QWidget* menu, const char* name, const QString& caption, const QKeySequence& shortcut,
-                        void (Tfrm_Converter::*handler)(QObject*));
+                        EventHandler handler);
     QAction* addEditCommand(const char* name, const QString& caption, const QKeySequence& shortcut,
-                            void (Tfrm_Converter::*handler)(QObject*));
+                            EventHandler handler);
     void enableClipboardShortcuts();
     void connectEvents();
     bool isMenuShortcut(const QKeyEvent& event) const;

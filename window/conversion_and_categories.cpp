@@ -1,10 +1,16 @@
+// The dispatcher that writes the result box, the category switch, and the
+// unit-name lists the two unit lists show.
+
+#include <QAction>
 #include <QLabel>
 
+#include "catalogue/sort_unit_tables.h"
 #include "engine/conversion_dispatch.h"
 #include "window/converter_window.h"
 #include "window/tab_set.h"
 #include "window/unit_list_box.h"
 #include "window/upper_case_line_edit.h"
+#include "window/utf8_text.h"
 
 namespace velmar {
 
@@ -49,6 +55,48 @@ void Tfrm_Converter::TabSet1Change(QObject*, int newTab, bool&)
     state_.PendingCategory = category;
     MainChange(this);
     state_.PendingCategory = NoSwitchPending;
+}
+
+void Tfrm_Converter::RebuildUnitNameLists()
+{
+    lst_In->setItems({});
+    if (unitNameListsExist())
+        ReleaseUnitNameLists();
+    unitNameLists_.emplace();
+    for (int category = 0; category < CategoryCount; ++category) {
+        QStringList& names = (*unitNameLists_)[category];
+        for (const UnitEntry& unit : catalogue_.table(category))
+            names.append(ToQString(unit.Name));
+    }
+    lst_Out->setItems(lst_In->items());
+    txt_In->setTextAsGiven(QString());
+    txt_Out->setText(QString());
+}
+
+void Tfrm_Converter::ReleaseUnitNameLists()
+{
+    unitNameLists_.reset();
+}
+
+QStringList Tfrm_Converter::unitNameList(int category) const
+{
+    return unitNameListsExist() ? (*unitNameLists_)[category] : QStringList();
+}
+
+// Switches every unit table between catalogue and alphabetical order. List
+// positions then name other units, so everything remembered is forgotten and
+// the shown category is loaded again. The check mark is the sorted flag.
+void Tfrm_Converter::mnu_SortUnitLists1Click(QObject*)
+{
+    mnu_SortUnitLists1->setChecked(!mnu_SortUnitLists1->isChecked());
+    if (mnu_SortUnitLists1->isChecked())
+        SortUnitTables(catalogue_);
+    else
+        catalogue_.BuildUnitTables();
+    ClearAllCategoryMemory(state_);
+    RebuildUnitNameLists();
+    bool allowChange = true;
+    TabSet1Change(this, TabSet1->tabIndex(), allowChange);
 }
 
 } // namespace velmar

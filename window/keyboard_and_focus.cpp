@@ -1,4 +1,8 @@
+// The input box's key filter, and which text box has the keyboard focus.
+
+#include <QFocusEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
 
 #include "window/converter_window.h"
 #include "window/input_key_filter.h"
@@ -27,6 +31,34 @@ bool Tfrm_Converter::refusesTypedKey(const QKeyEvent& event)
             return true;
     }
     return false;
+}
+
+void Tfrm_Converter::Txt_Enter(QObject* sender)
+{
+    focusedTextBox_ = qobject_cast<QLineEdit*>(sender);
+}
+
+void Tfrm_Converter::Txt_Exit(QObject*)
+{
+    focusedTextBox_ = nullptr;
+}
+
+// A box keeps the focus while a menu is open or another window is active:
+// only a move to another control of this window counts as leaving it.
+void Tfrm_Converter::trackFocus(QObject* textBox, const QEvent& event)
+{
+    if (event.type() == QEvent::FocusIn) {
+        Txt_Enter(textBox);
+        return;
+    }
+    switch (static_cast<const QFocusEvent&>(event).reason()) {
+    case Qt::PopupFocusReason:
+    case Qt::MenuBarFocusReason:
+    case Qt::ActiveWindowFocusReason:
+        return;
+    default:
+        Txt_Exit(textBox);
+    }
 }
 
 } // namespace velmar

@@ -1,5 +1,9 @@
+// Where the panel's controls go, the tab strip's height, and the two fonts.
+
+#include <QApplication>
 #include <QFrame>
 #include <QLabel>
+#include <QMenuBar>
 
 #include <algorithm>
 
@@ -11,6 +15,7 @@
 #include "window/upper_case_line_edit.h"
 
 namespace velmar {
+
 namespace {
 
 ControlBounds boundsOf(const QWidget* control)
@@ -48,6 +53,24 @@ void Tfrm_Converter::RelayoutConverter()
 void Tfrm_Converter::FitTabStripHeight()
 {
     TabSet1->setFixedHeight(TabStripHeight(FontCharacterHeight(TabSet1->font(), TabSet1->logicalDpiY())));
+}
+
+ConverterFonts Tfrm_Converter::converterFonts() const
+{
+    return {FontShownBy(*this), FontShownBy(*TabSet1)};
+}
+
+void Tfrm_Converter::setConverterFonts(const ConverterFonts& fonts)
+{
+    ShowInFont(*this, fonts.Text);
+    ShowInFont(*TabSet1, fonts.Tab);
+    // The menus and the arrow keep the desktop's own colours; only the boxes,
+    // lists and labels show the text font's colour.
+    for (QWidget* keepsDesktopColours : {static_cast<QWidget*>(mnu_MainMenu1), static_cast<QWidget*>(lab)}) {
+        QPalette desktop = QApplication::palette(keepsDesktopColours);
+        desktop.setResolveMask(~QPalette::ResolveMask(0));
+        keepsDesktopColours->setPalette(desktop);
+    }
 }
 
 } // namespace velmar
