@@ -20,7 +20,10 @@ inline constexpr std::int32_t SwitchLoading = -99;
 
 struct ConverterState {
     // -1 normally, -99 while a switch loads the controls, otherwise the
-    // category whose switch is running its conversion.
+    // category whose switch is running its conversion. A switch to no tab
+    // (the strip emptied) returns before any loading and leaves -99, so the
+    // change events of a window without a category convert nothing until
+    // the next switch.
     std::int32_t PendingCategory = NoSwitchPending;
     std::array<CategoryMemory, CategoryCount> Memory;
 };

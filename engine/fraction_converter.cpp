@@ -12,6 +12,9 @@ namespace velmar {
 namespace {
 
 constexpr Extended MixedNumberId = 2;
+// Every value with a 32-bit numerator and denominator is reached well within
+// this many convergents (ratios of Fibonacci numbers, the slowest to converge,
+// take about 45); beyond it the value is taken as having no such fraction.
 constexpr int MostConvergents = 51;
 
 struct Fraction {

@@ -16,6 +16,8 @@ constexpr std::int32_t LargestBase = 36;
 
 constexpr std::string_view RomanLetters = "IVXLCDM";
 constexpr std::array<std::int32_t, 7> RomanLetterValues = {1, 5, 10, 50, 100, 500, 1000};
+// Numerals beyond 3999 repeat "M"; this bound keeps the longest one at about
+// a thousand letters, where a 32-bit range would allow two million.
 constexpr std::int32_t LargestRomanOutput = 999999;
 
 struct RomanPart {

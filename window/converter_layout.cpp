@@ -58,7 +58,9 @@ int FontCharacterHeight(const QFont& font, int dotsPerInch)
 
 int TabStripHeight(int fontCharacterHeight)
 {
-    // 9 minus the height held as a negative number of pixels.
+    // The design's rule, 9 minus the font height held as a negative number of
+    // pixels: 9 pixels of tab border and padding around the caption, so the
+    // default 9-pixel tab font gives the design's 18-pixel strip.
     return 9 + fontCharacterHeight;
 }
 
