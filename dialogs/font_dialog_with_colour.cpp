@@ -79,10 +79,10 @@ QLayout* FontDialogWithColour::BuildColourChoice()
     for (const BasicColour& basic : BasicColours)
         colours_->addItem(Swatch(QColor(basic.Value)), tr(basic.Name), QColor(basic.Value));
 
-    initialColourRow_ = colours_->findData(QColor(initial_.Color.rgb()));
+    initialColourRow_ = colours_->findData(QColor(initial_.Colour.rgb()));
     if (initialColourRow_ < 0) {
         initialColourRow_ = colours_->count();
-        colours_->addItem(Swatch(initial_.Color), tr("Custom"), initial_.Color);
+        colours_->addItem(Swatch(initial_.Colour), tr("Custom"), initial_.Colour);
     }
     colours_->setCurrentIndex(initialColourRow_);
 
@@ -98,7 +98,7 @@ QLayout* FontDialogWithColour::BuildColourChoice()
 FontChoice FontDialogWithColour::Chosen() const
 {
     const QColor colour
-        = colours_->currentIndex() == initialColourRow_ ? initial_.Color : colours_->currentData().value<QColor>();
+        = colours_->currentIndex() == initialColourRow_ ? initial_.Colour : colours_->currentData().value<QColor>();
     return {fonts_->currentFont(), colour};
 }
 

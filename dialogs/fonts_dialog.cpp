@@ -93,7 +93,7 @@ void Tfrm_Fonts::PickFontFor(QLabel& sample)
         return;
     if (picked->Font.underline() || picked->Font.strikeOut())
         WarnOfRemovedAttributes(this);
-    ShowInFont(sample, {KeptFont(picked->Font), picked->Color});
+    ShowInFont(sample, {KeptFont(picked->Font), picked->Colour});
 }
 
 void Tfrm_Fonts::btn_Font1Click()

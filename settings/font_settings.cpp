@@ -28,7 +28,7 @@ FontChoice ReadFontChoice(const ProfileDocument& profile, std::string_view prefi
     if (points >= 1 && points <= MaxFontPoints)
         font.setPointSize(points);
     const QColor colour = ColourFromNumber(
-        profile.readInteger(MainSection, FontKey(prefix, settings_keys::FontColor), PlainColourNumber(current.Color)));
+        profile.readInteger(MainSection, FontKey(prefix, settings_keys::FontColor), PlainColourNumber(current.Colour)));
     font.setBold(profile.readBool(MainSection, FontKey(prefix, settings_keys::FontBold), false));
     font.setItalic(profile.readBool(MainSection, FontKey(prefix, settings_keys::FontItalic), false));
     return {KeptFont(font), colour};
@@ -38,11 +38,11 @@ void WriteFontChoice(ProfileDocument& profile, std::string_view prefix, const Fo
 {
     const std::string colourKey = FontKey(prefix, settings_keys::FontColor);
     // Read before writing: a system colour the user kept is written back as it was.
-    const std::int32_t storedColour = profile.readInteger(MainSection, colourKey, PlainColourNumber(font.Color));
+    const std::int32_t storedColour = profile.readInteger(MainSection, colourKey, PlainColourNumber(font.Colour));
 
     profile.writeString(MainSection, FontKey(prefix, settings_keys::FontName), font.Font.family().toStdString());
     profile.writeInteger(MainSection, FontKey(prefix, settings_keys::FontSize), PointsOf(font.Font));
-    profile.writeInteger(MainSection, colourKey, NumberForColour(font.Color, storedColour));
+    profile.writeInteger(MainSection, colourKey, NumberForColour(font.Colour, storedColour));
     profile.writeBool(MainSection, FontKey(prefix, settings_keys::FontBold), font.Font.bold());
     profile.writeBool(MainSection, FontKey(prefix, settings_keys::FontItalic), font.Font.italic());
 }

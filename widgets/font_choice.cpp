@@ -46,8 +46,8 @@ void ShowInFont(QWidget& widget, const FontChoice& choice)
     widget.setFont(choice.Font);
     QPalette colours = widget.palette();
     for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text}) {
-        colours.setColor(QPalette::Active, role, choice.Color);
-        colours.setColor(QPalette::Inactive, role, choice.Color);
+        colours.setColor(QPalette::Active, role, choice.Colour);
+        colours.setColor(QPalette::Inactive, role, choice.Colour);
     }
     widget.setPalette(colours);
 }

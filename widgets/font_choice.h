@@ -11,7 +11,7 @@ namespace velmar {
 // a colour of its own. Underline and strikeout are never kept.
 struct FontChoice {
     QFont Font;
-    QColor Color = Qt::black;
+    QColor Colour = Qt::black;
 };
 
 // The converter window's two fonts: the text font of its boxes, lists and

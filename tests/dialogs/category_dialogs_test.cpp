@@ -84,13 +84,13 @@ TEST(ChooseCategoryDialog, ListsTheTabsInTheTextFontWithTheShownTabSelected)
 {
     FontChoice textFont = DefaultTextFont();
     textFont.Font.setItalic(true);
-    textFont.Color = Qt::darkGreen;
+    textFont.Colour = Qt::darkGreen;
     Tfrm_ChooseUnits dialog(nullptr, Reversed(CatalogueOrder), 4, textFont);
     const QListWidget& list = ListOf(dialog);
     EXPECT_EQ(ItemTexts(list), Reversed(CatalogueOrder));
     EXPECT_EQ(dialog.SelectedTab(), 4);
     EXPECT_EQ(list.font(), textFont.Font);
-    EXPECT_EQ(list.palette().color(QPalette::Text), textFont.Color);
+    EXPECT_EQ(list.palette().color(QPalette::Text), textFont.Colour);
 }
 
 TEST(ChooseCategoryDialog, ReturnsTheChosenTabOnlyWhenConfirmed)

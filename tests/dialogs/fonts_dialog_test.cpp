@@ -34,7 +34,7 @@ std::string Describe(const FontChoice& choice)
         .arg(font.italic() ? " italic" : "")
         .arg(font.underline() ? " underline" : "")
         .arg(font.strikeOut() ? " strikeout" : "")
-        .arg(choice.Color.name())
+        .arg(choice.Colour.name())
         .toStdString();
 }
 
@@ -182,7 +182,7 @@ TEST(FontDialogWithColour, PicksTheColourWithTheFont)
         ASSERT_EQ(picked.has_value(), c.Result.has_value()) << c.Name;
         EXPECT_EQ(offered.size(), c.Start == systemText ? 17 : 16) << c.Name;
         if (picked) {
-            EXPECT_EQ(picked->Color, *c.Result) << c.Name;
+            EXPECT_EQ(picked->Colour, *c.Result) << c.Name;
             EXPECT_TRUE(picked->Font.italic()) << c.Name;
         }
     }

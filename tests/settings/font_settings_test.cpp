@@ -92,7 +92,7 @@ TEST(FontSettings, ReadTheStoredFontOrKeepTheCurrentOne)
         const FontChoice read = ReadFontChoice(profile, "Font1", currentFont());
         EXPECT_EQ(read.Font.family(), c.family);
         EXPECT_EQ(read.Font.pointSize(), c.points);
-        EXPECT_EQ(read.Color.rgb(), c.colour.rgb());
+        EXPECT_EQ(read.Colour.rgb(), c.colour.rgb());
         EXPECT_EQ(read.Font.bold(), c.bold);
         EXPECT_EQ(read.Font.italic(), c.italic);
         EXPECT_FALSE(read.Font.underline());

@@ -103,7 +103,7 @@ TEST_F(SettingsTest, FirstStartShowsDefaultsAndWritesEveryKeyInItsOrder)
     EXPECT_EQ(fonts.Text.Font.family(), "Arial");
     EXPECT_EQ(fonts.Text.Font.pointSize(), 10);
     EXPECT_FALSE(fonts.Text.Font.bold());
-    EXPECT_EQ(fonts.Text.Color, QColor(Qt::black));
+    EXPECT_EQ(fonts.Text.Colour, QColor(Qt::black));
     EXPECT_EQ(fonts.Tab.Font.family(), "Small Fonts");
     EXPECT_EQ(fonts.Tab.Font.pointSize(), 7);
     EXPECT_FALSE(fonts.Tab.Font.bold());
@@ -172,10 +172,10 @@ TEST_F(SettingsTest, EveryChoiceAndEveryCategorysMemoryComesBackAfterARestart)
     EXPECT_EQ(fonts.Text.Font.pointSize(), 12);
     EXPECT_TRUE(fonts.Text.Font.italic());
     EXPECT_FALSE(fonts.Text.Font.bold());
-    EXPECT_EQ(fonts.Text.Color, QColor(255, 0, 0));
+    EXPECT_EQ(fonts.Text.Colour, QColor(255, 0, 0));
     EXPECT_EQ(fonts.Tab.Font.family(), "DejaVu Sans");
     EXPECT_TRUE(fonts.Tab.Font.bold());
-    EXPECT_EQ(fonts.Tab.Color, QColor(0, 0, 255));
+    EXPECT_EQ(fonts.Tab.Colour, QColor(0, 0, 255));
     EXPECT_EQ(window->frameGeometry(), QRect(60, 50, 500, 400));
     // The shown category's memory reached the controls.
     EXPECT_EQ(txtIn->text(), "12.5");
