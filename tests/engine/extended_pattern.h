@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstdint>
+#include <iomanip>
+#include <ostream>
+
+#include "software_extended.h"
+
+namespace velmar {
+
+// The 80 bits of an extended value, compared and printed as a whole so that a
+// failure shows which bits differ, NaN payloads and zero signs included.
+struct ExtendedPattern {
+    std::uint16_t SignExponent;
+    std::uint64_t Significand;
+
+    friend bool operator==(const ExtendedPattern&, const ExtendedPattern&) = default;
+};
+
+inline ExtendedPattern PatternOf(SoftwareExtended x)
+{
+    return {x.SignExponent(), x.Significand()};
+}
+
+// As "ffff:c000000000000000": sign and exponent, then the significand.
+inline void PrintTo(const ExtendedPattern& pattern, std::ostream* out)
+{
+    const auto flags = out->flags();
+    *out << std::hex << std::setfill('0') << std::setw(4) << pattern.SignExponent << ':' << std::setw(16)
+         << pattern.Significand;
+    out->flags(flags);
+}
+
+inline void PrintTo(SoftwareExtended x, std::ostream* out)
+{
+    PrintTo(PatternOf(x), out);
+}
+
+} // namespace velmar
