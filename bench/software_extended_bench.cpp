@@ -7,9 +7,9 @@
 
 #include <benchmark/benchmark.h>
 
-#include "linear_arithmetic.h"
-#include "software_extended.h"
-#include "unit_catalogue.h"
+#include "catalogue/unit_catalogue.h"
+#include "engine/linear_arithmetic.h"
+#include "engine/software_extended.h"
 
 namespace velmar {
 namespace {

@@ -7,7 +7,7 @@
 #include <limits>
 #include <type_traits>
 
-#include "extended_rounding.h"
+#include "engine/extended_rounding.h"
 
 namespace velmar {
 

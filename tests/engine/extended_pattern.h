@@ -4,7 +4,7 @@
 #include <iomanip>
 #include <ostream>
 
-#include "software_extended.h"
+#include "engine/software_extended.h"
 
 namespace velmar {
 

@@ -18,8 +18,8 @@
 
 #include <gtest/gtest.h>
 
-#include "extended_pattern.h"
-#include "software_extended.h"
+#include "engine/software_extended.h"
+#include "tests/engine/extended_pattern.h"
 
 namespace velmar {
 namespace {
