@@ -46,11 +46,10 @@ void BM_LinearConversion(benchmark::State& state)
     const UnitCatalogue catalogue;
     const NumberFormatSetting setting;
     const RegionalMarks marks;
-    constexpr int Length = 0;
-    const int foot = ListPosition(catalogue, Length, "foot");
-    const int inch = ListPosition(catalogue, Length, "inch");
+    const int foot = ListPosition(catalogue, LengthIndex, "foot");
+    const int inch = ListPosition(catalogue, LengthIndex, "inch");
     for (auto _ : state)
-        benchmark::DoNotOptimize(ConvertInCategory(catalogue, Length, "5.25", foot, inch, setting, marks));
+        benchmark::DoNotOptimize(ConvertInCategory(catalogue, LengthIndex, "5.25", foot, inch, setting, marks));
 }
 BENCHMARK(BM_LinearConversion);
 

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "catalogue/special_units.h"
 #include "engine/checked_arithmetic.h"
 #include "engine/number_reading.h"
 #include "engine/result_texts.h"
@@ -11,7 +12,6 @@
 namespace velmar {
 namespace {
 
-constexpr Extended MixedNumberId = 2;
 constexpr int MostConvergents = 51;
 
 struct Fraction {
@@ -107,7 +107,7 @@ std::string Frac_Change(std::string_view inputText, std::optional<Extended> targ
     const std::optional<Fraction> fraction = exactConvergent(reading.Value);
     if (!fraction)
         return std::string(DecimalTooPrecise);
-    return *targetId == MixedNumberId ? mixedLayout(*fraction) : improperLayout(*fraction);
+    return *targetId == UnitId(FractionsUnit::MixedNumber) ? mixedLayout(*fraction) : improperLayout(*fraction);
 }
 
 } // namespace velmar

@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "catalogue/special_units.h"
 #include "engine/result_texts.h"
 
 namespace velmar {
@@ -47,18 +48,18 @@ struct NumberUnit {
 
 std::optional<NumberUnit> numberUnitOf(Extended id)
 {
-    if (id == 1)
+    if (id == UnitId(NumbersUnit::Binary))
         return NumberUnit{2, "invalid binary number"};
-    if (id == 2)
+    if (id == UnitId(NumbersUnit::Octal))
         return NumberUnit{8, "invalid octal number"};
-    if (id == 3)
+    if (id == UnitId(NumbersUnit::Decimal))
         return NumberUnit{10, "invalid decimal number"};
-    if (id == 4)
+    if (id == UnitId(NumbersUnit::Hexadecimal))
         return NumberUnit{16, "invalid hexadecimal number"};
-    if (id == 5)
+    if (id == UnitId(NumbersUnit::RomanNumeral))
         return NumberUnit{std::nullopt, "invalid Roman numeral"};
-    if (id >= 6 && id <= 40 && id == std::trunc(id)) {
-        const std::int32_t base = static_cast<std::int32_t>(id) - 4;
+    if (id >= BaseNUnitId(SmallestListedBase) && id <= BaseNUnitId(LargestListedBase) && id == std::trunc(id)) {
+        const auto base = static_cast<std::int32_t>(id - BaseNUnitId(SmallestListedBase)) + SmallestListedBase;
         return NumberUnit{base, "invalid base-" + std::to_string(base) + " number"};
     }
     return std::nullopt;

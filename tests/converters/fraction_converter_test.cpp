@@ -1,13 +1,14 @@
 #include <gtest/gtest.h>
 
+#include "catalogue/special_units.h"
 #include "engine/fraction_converter.h"
 
 using namespace velmar;
 
 namespace {
 
-constexpr Extended Improper = 1;
-constexpr Extended Mixed = 2;
+constexpr Extended Improper = UnitId(FractionsUnit::ImproperFraction);
+constexpr Extended Mixed = UnitId(FractionsUnit::MixedNumber);
 
 TEST(Fractions, BothLayouts)
 {

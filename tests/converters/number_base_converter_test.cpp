@@ -1,20 +1,17 @@
 #include <gtest/gtest.h>
 
+#include "catalogue/special_units.h"
 #include "engine/number_base_converter.h"
 
 using namespace velmar;
 
 namespace {
 
-constexpr Extended Binary = 1;
-constexpr Extended Octal = 2;
-constexpr Extended Decimal = 3;
-constexpr Extended Hexadecimal = 4;
-constexpr Extended Roman = 5;
-constexpr Extended base(int n)
-{
-    return n + 4;
-}
+constexpr Extended Binary = UnitId(NumbersUnit::Binary);
+constexpr Extended Octal = UnitId(NumbersUnit::Octal);
+constexpr Extended Decimal = UnitId(NumbersUnit::Decimal);
+constexpr Extended Hexadecimal = UnitId(NumbersUnit::Hexadecimal);
+constexpr Extended Roman = UnitId(NumbersUnit::RomanNumeral);
 
 struct Case {
     std::string input;
@@ -36,19 +33,19 @@ TEST(NumberBases, ConvertsBetweenBasesAndRomanNumerals)
         {"255", Decimal, Hexadecimal, "FF"},
         {"255", Decimal, Binary, "11111111"},
         {"255", Decimal, Octal, "377"},
-        {"255", Decimal, base(36), "73"},
+        {"255", Decimal, BaseNUnitId(36), "73"},
         {"255", Decimal, Roman, "CCLV"},
         {"ff", Hexadecimal, Decimal, "255"},
-        {"fF", base(16), base(10), "255"},
+        {"fF", BaseNUnitId(16), BaseNUnitId(10), "255"},
         {"MCMXCIV", Roman, Decimal, "1994"},
         {"IIII", Roman, Roman, "IV"},
         {"0000", Binary, Decimal, "0"},
         {"0", Decimal, Roman, ""},
         {"2147483647", Decimal, Hexadecimal, "7FFFFFFF"},
-        {"2147483647", Decimal, base(36), "ZIK0ZJ"},
+        {"2147483647", Decimal, BaseNUnitId(36), "ZIK0ZJ"},
         {"7FFFFFFF", Hexadecimal, Decimal, "2147483647"},
         {"17777777777", Octal, Decimal, "2147483647"},
-        {"z", base(36), Decimal, "35"},
+        {"z", BaseNUnitId(36), Decimal, "35"},
         {"4000", Decimal, Roman, "MMMM"},
         {"999999", Decimal, Roman, std::string(999, 'M') + "CMXCIX"},
     });
@@ -86,10 +83,10 @@ TEST(NumberBases, CharactersOutsideTheSourceSetGiveTheUnitsMessage)
         {"1,000", Decimal, Binary, "invalid decimal number"},
         {"G", Hexadecimal, Decimal, "invalid hexadecimal number"},
         {"mcm", Roman, Decimal, "invalid Roman numeral"},
-        {"3", base(3), Decimal, "invalid base-3 number"},
-        {"ABC", base(12), Decimal, "invalid base-12 number"},
-        {"c", base(12), Decimal, "invalid base-12 number"},
-        {"é", base(36), Decimal, "invalid base-36 number"},
+        {"3", BaseNUnitId(3), Decimal, "invalid base-3 number"},
+        {"ABC", BaseNUnitId(12), Decimal, "invalid base-12 number"},
+        {"c", BaseNUnitId(12), Decimal, "invalid base-12 number"},
+        {"é", BaseNUnitId(36), Decimal, "invalid base-36 number"},
         // the set is checked before the length limit
         {std::string(40, '1') + "2", Binary, Decimal, "invalid binary number"},
     });
@@ -109,19 +106,19 @@ TEST(NumberBases, LengthLimitsAndTheThirtyTwoBitRange)
         {"1" + std::string(31, '0'), Binary, Decimal, "result too large"},
         {std::string(32, '0') + "1", Binary, Decimal, "result too large"},
         // the limits go with the base, whichever unit names it
-        {std::string(32, '0') + "1", base(2), Decimal, "result too large"},
-        {"00000000001", base(10), Decimal, "result too large"},
-        {"0000000001", base(10), Decimal, "1"},
-        {"000000000001", base(8), Decimal, "result too large"},
-        {"00000000001", base(8), Decimal, "1"},
-        {"000000001", base(16), Decimal, "result too large"},
-        {"0000000f", base(16), Decimal, "15"},
+        {std::string(32, '0') + "1", BaseNUnitId(2), Decimal, "result too large"},
+        {"00000000001", BaseNUnitId(10), Decimal, "result too large"},
+        {"0000000001", BaseNUnitId(10), Decimal, "1"},
+        {"000000000001", BaseNUnitId(8), Decimal, "result too large"},
+        {"00000000001", BaseNUnitId(8), Decimal, "1"},
+        {"000000001", BaseNUnitId(16), Decimal, "result too large"},
+        {"0000000f", BaseNUnitId(16), Decimal, "15"},
         {"0000000f", Hexadecimal, Decimal, "15"},
         {"00000000001", Octal, Decimal, "1"},
         // bases without a length limit: leading zeros stand for nothing
-        {std::string(100, '0') + "ZIK0ZJ", base(36), Decimal, "2147483647"},
-        {std::string(100, '0') + "ZIK0ZK", base(36), Decimal, "result too large"},
-        {std::string(100, '0') + "1", base(3), Decimal, "1"},
+        {std::string(100, '0') + "ZIK0ZJ", BaseNUnitId(36), Decimal, "2147483647"},
+        {std::string(100, '0') + "ZIK0ZK", BaseNUnitId(36), Decimal, "result too large"},
+        {std::string(100, '0') + "1", BaseNUnitId(3), Decimal, "1"},
     });
 }
 
@@ -142,8 +139,8 @@ TEST(NumberBases, MegabyteInputs)
     const std::size_t megabyte = 1 << 20;
     const std::size_t megabytes10 = 10 * megabyte;
     expectConversions({
-        {std::string(megabytes10, 'Z'), base(36), Decimal, "result too large"},
-        {std::string(megabytes10, '0'), base(36), Decimal, "0"},
+        {std::string(megabytes10, 'Z'), BaseNUnitId(36), Decimal, "result too large"},
+        {std::string(megabytes10, '0'), BaseNUnitId(36), Decimal, "0"},
         {std::string(megabyte, '1'), Decimal, Binary, "result too large"},
         {std::string(megabyte, '1') + "-", Decimal, Binary, "invalid decimal number"},
         {std::string(megabyte, 'M'), Roman, Decimal, "1048576000"},

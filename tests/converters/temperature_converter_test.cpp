@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "catalogue/special_units.h"
 #include "engine/floating_point_fault.h"
 #include "engine/temperature_converter.h"
 
@@ -7,11 +8,11 @@ using namespace velmar;
 
 namespace {
 
-constexpr Extended Celsius = 1;
-constexpr Extended Fahrenheit = 2;
-constexpr Extended Kelvin = 3;
-constexpr Extended Rankine = 4;
-constexpr Extended Reaumur = 5;
+constexpr Extended Celsius = UnitId(TemperatureUnit::Celsius);
+constexpr Extended Fahrenheit = UnitId(TemperatureUnit::Fahrenheit);
+constexpr Extended Kelvin = UnitId(TemperatureUnit::Kelvin);
+constexpr Extended Rankine = UnitId(TemperatureUnit::Rankine);
+constexpr Extended Reaumur = UnitId(TemperatureUnit::Reaumur);
 
 std::string autoFormat(std::string_view input, Extended from, Extended to)
 {

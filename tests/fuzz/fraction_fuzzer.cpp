@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "catalogue/special_units.h"
 #include "engine/floating_point_fault.h"
 #include "engine/fraction_converter.h"
 #include "tests/fuzz/fuzz_support.h"
@@ -15,8 +16,8 @@
 namespace velmar::fuzz {
 namespace {
 
-constexpr Extended ImproperId = 1;
-constexpr Extended MixedId = 2;
+constexpr Extended ImproperId = UnitId(FractionsUnit::ImproperFraction);
+constexpr Extended MixedId = UnitId(FractionsUnit::MixedNumber);
 
 struct Ratio {
     std::int64_t Numerator;

@@ -5,23 +5,30 @@
 #include <optional>
 #include <string>
 
+#include "catalogue/special_units.h"
 #include "engine/number_base_converter.h"
 #include "tests/fuzz/fuzz_support.h"
+#include "tests/fuzz/unit_choice.h"
 
 namespace velmar::fuzz {
 namespace {
 
-constexpr int UnitCount = 40; // ids 1 to 40: binary ... Roman numeral ... base-36
-constexpr Extended DecimalId = 3;
-constexpr int RomanId = 5;
+constexpr Extended DecimalId = UnitId(NumbersUnit::Decimal);
 
-// One of the 40 unit ids, or no selection.
-std::optional<Extended> takeUnitId(FuzzInput& input)
+// The base of a unit's digits; 0 for the Roman numeral.
+std::size_t baseOf(Extended unitId)
 {
-    const auto choice = input.takeIndex(UnitCount + 1);
-    if (choice == 0)
-        return std::nullopt;
-    return static_cast<Extended>(choice);
+    if (unitId == UnitId(NumbersUnit::Binary))
+        return 2;
+    if (unitId == UnitId(NumbersUnit::Octal))
+        return 8;
+    if (unitId == UnitId(NumbersUnit::Decimal))
+        return 10;
+    if (unitId == UnitId(NumbersUnit::Hexadecimal))
+        return 16;
+    if (unitId == UnitId(NumbersUnit::RomanNumeral))
+        return 0;
+    return static_cast<std::size_t>(unitId - BaseNUnitId(SmallestListedBase)) + SmallestListedBase;
 }
 
 // The characters of a numeral in the unit's output: upper-case digits below
@@ -29,9 +36,8 @@ std::optional<Extended> takeUnitId(FuzzInput& input)
 bool isWrittenNumeral(std::string_view text, Extended unitId)
 {
     const std::string_view digits = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ";
-    const int id = static_cast<int>(unitId);
-    const int base = id == 1 ? 2 : id == 2 ? 8 : id == 3 ? 10 : id == 4 ? 16 : id - 4;
-    const std::string_view allowed = id == RomanId ? std::string_view("IVXLCDM") : digits.substr(0, base);
+    const std::size_t base = baseOf(unitId);
+    const std::string_view allowed = base == 0 ? std::string_view("IVXLCDM") : digits.substr(0, base);
     return text.find_first_not_of(allowed) == std::string_view::npos;
 }
 
@@ -78,8 +84,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     using namespace velmar::fuzz;
     FuzzInput input(data, size);
-    const auto source = takeUnitId(input);
-    const auto target = takeUnitId(input);
+    const auto source = takeUnitId(input, velmar::NumbersIndex);
+    const auto target = takeUnitId(input, velmar::NumbersIndex);
     const std::int32_t sourceBase = input.takeInt32();
     const std::int32_t targetBase = input.takeInt32();
     const std::string_view text = input.rest();
