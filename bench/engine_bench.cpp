@@ -24,7 +24,8 @@ BENCHMARK(BM_ReadNumber);
 // state.range(0) is the ViewType.
 void BM_FormatResult(benchmark::State& state)
 {
-    const NumberFormatSetting setting = MakeNumberFormatSetting(static_cast<int>(state.range(0)), 4);
+    const NumberFormatSetting setting
+        = MakeNumberFormatSetting(ResultFormOf(static_cast<std::int32_t>(state.range(0))), 4);
     const RegionalMarks marks;
     Extended value = 1234567.891L;
     for (auto _ : state) {
@@ -32,7 +33,9 @@ void BM_FormatResult(benchmark::State& state)
         benchmark::DoNotOptimize(FormatResult(value, setting, marks));
     }
 }
-BENCHMARK(BM_FormatResult)->ArgName("ViewType")->DenseRange(1, 4);
+BENCHMARK(BM_FormatResult)
+    ->ArgName("ViewType")
+    ->DenseRange(ViewTypeOf(ResultForm::AutoFormat), ViewTypeOf(ResultForm::Commas));
 
 int ListPosition(const UnitCatalogue& catalogue, int category, std::string_view name)
 {

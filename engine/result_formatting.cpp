@@ -126,9 +126,10 @@ private:
 
 std::string FormatResult(Extended value, const NumberFormatSetting& setting, const RegionalMarks& marks)
 {
-    const int viewType = setting.ViewType;
-    const bool scientific = viewType == 2;
-    const bool fixed = viewType == 3 || viewType == 4;
+    const ResultForm form = setting.ViewType;
+    const bool scientific = form == ResultForm::Scientific;
+    const bool grouped = form == ResultForm::Commas;
+    const bool fixed = form == ResultForm::Fixed || grouped;
     const int significantLimit = scientific ? ScientificDigits(setting.Precision)
         : fixed                             ? FixedDigits
                                             : AutoFormatDigits;
@@ -145,7 +146,7 @@ std::string FormatResult(Extended value, const NumberFormatSetting& setting, con
     if (scientific)
         writer.Scientific(digits, significantLimit);
     else if (fixed && digits.Exponent <= FixedDigits)
-        writer.Fixed(digits, decimals, viewType == 4);
+        writer.Fixed(digits, decimals, grouped);
     else
         writer.General(digits, significantLimit);
     return writer.Take();

@@ -51,7 +51,7 @@ void Tfrm_Converter::SaveSettings()
     profile.writeInteger(MainSection, FormWidth, frame.width());
     profile.writeInteger(MainSection, FormHeight, frame.height());
     profile.writeBool(MainSection, IsMaximized, isMaximized());
-    profile.writeInteger(MainSection, ViewType, numberFormat_.ViewType);
+    profile.writeInteger(MainSection, ViewType, ViewTypeOf(numberFormat_.ViewType));
     profile.writeInteger(MainSection, Precision, numberFormat_.Precision);
     profile.writeBool(MainSection, SortedUnitLists, mnu_SortUnitLists1->isChecked());
     const ConverterFonts fonts = converterFonts();

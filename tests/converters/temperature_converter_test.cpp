@@ -67,7 +67,7 @@ TEST(Temperature, EmptyInputOrMissingSelectionEmptiesTheResult)
 
 TEST(Temperature, WritesTheResultInTheCurrentFormat)
 {
-    const NumberFormatSetting scientific = MakeNumberFormatSetting(2, 4);
+    const NumberFormatSetting scientific = MakeNumberFormatSetting(ResultForm::Scientific, 4);
     EXPECT_EQ(Temp_Change("100", Celsius, Fahrenheit, scientific, {}), "2.120E+002");
     EXPECT_EQ(Temp_Change("37", Celsius, Fahrenheit, {}, RegionalMarks{",", "."}), "98,6");
 }

@@ -104,7 +104,7 @@ TEST_F(LinearConversion, NothingToConvertGivesAnEmptyResult)
 
 TEST(LinearChange, WritesInTheGivenFormAndMarks)
 {
-    EXPECT_EQ(Linear_Change("1234.5", 1, 1, MakeNumberFormatSetting(4, 2), {",", "."}), "1.234,50");
+    EXPECT_EQ(Linear_Change("1234.5", 1, 1, MakeNumberFormatSetting(ResultForm::Commas, 2), {",", "."}), "1.234,50");
 }
 
 } // namespace
