@@ -65,13 +65,13 @@ void BM_ConverterTakesGiantInput(benchmark::State& state, const GiantCase& giant
     const std::string text = giantText(giant, static_cast<std::size_t>(state.range(0)));
     const int source = listPosition(catalogue, giant.Category, giant.Source);
     const int target = listPosition(catalogue, giant.Category, giant.Target);
-    std::string result;
+    ConversionResult result;
     for (auto _ : state) {
         result = ConvertInCategory(catalogue, giant.Category, text, source, target, setting, marks);
         benchmark::DoNotOptimize(result);
     }
-    if (result.empty() || result.starts_with("invalid"))
-        state.SkipWithError(("unexpected result: " + result).c_str());
+    if (result.Text.empty() || result.IsError())
+        state.SkipWithError(("unexpected result: " + result.Text).c_str());
     state.SetComplexityN(state.range(0));
     state.SetBytesProcessed(state.iterations() * state.range(0));
 }

@@ -20,9 +20,9 @@ std::optional<Extended> factorAt(const UnitCatalogue& catalogue, int category, s
 
 } // namespace
 
-std::string ConvertInCategory(const UnitCatalogue& catalogue, int category, std::string_view inputText,
-                              std::int32_t sourcePosition, std::int32_t targetPosition,
-                              const NumberFormatSetting& setting, const RegionalMarks& marks)
+ConversionResult ConvertInCategory(const UnitCatalogue& catalogue, int category, std::string_view inputText,
+                                   std::int32_t sourcePosition, std::int32_t targetPosition,
+                                   const NumberFormatSetting& setting, const RegionalMarks& marks)
 {
     const std::optional<Extended> source = factorAt(catalogue, category, sourcePosition);
     const std::optional<Extended> target = factorAt(catalogue, category, targetPosition);

@@ -68,15 +68,16 @@ Extended fromCelsius(Extended celsius, Extended targetId)
 
 } // namespace
 
-std::string Temp_Change(std::string_view inputText, std::optional<Extended> sourceId, std::optional<Extended> targetId,
-                        const NumberFormatSetting& setting, const RegionalMarks& marks)
+ConversionResult Temp_Change(std::string_view inputText, std::optional<Extended> sourceId,
+                             std::optional<Extended> targetId, const NumberFormatSetting& setting,
+                             const RegionalMarks& marks)
 {
     if (inputText.empty() || !sourceId || !targetId)
         return {};
     const InputReading reading = ReadInputText(inputText);
     if (!reading.IsNumber)
-        return reading.ErrorText;
-    return FormatResult(fromCelsius(toCelsius(reading.Value, *sourceId), *targetId), setting, marks);
+        return reading.Failure;
+    return {FormatResult(fromCelsius(toCelsius(reading.Value, *sourceId), *targetId), setting, marks)};
 }
 
 } // namespace velmar

@@ -23,7 +23,7 @@ struct Case {
 void expectConversions(const std::vector<Case>& cases)
 {
     for (const Case& c : cases)
-        EXPECT_EQ(Num_Change(c.input, c.from, c.to), c.expected)
+        EXPECT_EQ(Num_Change(c.input, c.from, c.to).Text, c.expected)
             << c.input.substr(0, 40) << " (" << c.input.size() << " characters) " << c.from << "->" << c.to;
 }
 
@@ -66,9 +66,9 @@ TEST(NumberBases, RomanNumeralsAreReadFromTheRightWithoutFurtherRules)
 TEST(NumberBases, RomanNumeralsRoundTrip)
 {
     for (int value = 1; value <= 5000; ++value) {
-        const std::string numeral = Num_Change(std::to_string(value), Decimal, Roman);
-        ASSERT_EQ(Num_Change(numeral, Roman, Decimal), std::to_string(value)) << numeral;
-        ASSERT_EQ(Num_Change(numeral, Roman, Roman), numeral);
+        const std::string numeral = Num_Change(std::to_string(value), Decimal, Roman).Text;
+        ASSERT_EQ(Num_Change(numeral, Roman, Decimal).Text, std::to_string(value)) << numeral;
+        ASSERT_EQ(Num_Change(numeral, Roman, Roman).Text, numeral);
     }
 }
 
@@ -150,22 +150,35 @@ TEST(NumberBases, MegabyteInputs)
 
 TEST(NumberBases, EmptyInputOrMissingSelectionEmptiesTheResult)
 {
-    EXPECT_EQ(Num_Change("", Decimal, Binary), "");
-    EXPECT_EQ(Num_Change("5", std::nullopt, Binary), "");
-    EXPECT_EQ(Num_Change("5", Decimal, std::nullopt), "");
+    EXPECT_EQ(Num_Change("", Decimal, Binary).Text, "");
+    EXPECT_EQ(Num_Change("5", std::nullopt, Binary).Text, "");
+    EXPECT_EQ(Num_Change("5", Decimal, std::nullopt).Text, "");
 }
 
 TEST(NumberBases, BaseConvert)
 {
-    EXPECT_EQ(BaseConvert("xyz", 10, 0), "xyz");
-    EXPECT_EQ(BaseConvert("255", 10, 16), "FF");
-    EXPECT_EQ(BaseConvert("0", 2, 36), "0");
-    EXPECT_EQ(BaseConvert("7fffffff", 16, 10), "2147483647");
-    EXPECT_EQ(BaseConvert("100000000", 16, 10), "result too large");
-    // Nonsense from a direct caller is refused, never looped over.
-    EXPECT_EQ(BaseConvert("12", 10, 1), "result too large");
-    EXPECT_EQ(BaseConvert("12", 1, 10), "result too large");
-    EXPECT_EQ(BaseConvert("1-2", 10, 10), "result too large");
+    const struct {
+        const char* Digits;
+        std::int32_t SourceBase;
+        std::int32_t TargetBase;
+        const char* Text;
+        ResultKind Kind;
+    } cases[] = {
+        {"xyz", 10, 0, "xyz", ResultKind::Value},
+        {"255", 10, 16, "FF", ResultKind::Value},
+        {"0", 2, 36, "0", ResultKind::Value},
+        {"7fffffff", 16, 10, "2147483647", ResultKind::Value},
+        {"100000000", 16, 10, "result too large", ResultKind::TooLarge},
+        // Nonsense from a direct caller is refused, never looped over.
+        {"12", 10, 1, "result too large", ResultKind::TooLarge},
+        {"12", 1, 10, "result too large", ResultKind::TooLarge},
+        {"1-2", 10, 10, "result too large", ResultKind::TooLarge},
+    };
+    for (const auto& c : cases) {
+        const ConversionResult result = BaseConvert(c.Digits, c.SourceBase, c.TargetBase);
+        EXPECT_EQ(result.Text, c.Text) << c.Digits;
+        EXPECT_EQ(result.Kind, c.Kind) << c.Digits;
+    }
 }
 
 } // namespace

@@ -28,7 +28,7 @@ protected:
 
     std::string Convert(std::string_view input, int source, int target) const
     {
-        return ConvertInCategory(catalogue, LengthIndex, input, source, target, {}, {});
+        return ConvertInCategory(catalogue, LengthIndex, input, source, target, {}, {}).Text;
     }
 
     std::string Convert(std::string_view input, std::string_view source, std::string_view target) const
@@ -104,7 +104,8 @@ TEST_F(LinearConversion, NothingToConvertGivesAnEmptyResult)
 
 TEST(LinearChange, WritesInTheGivenFormAndMarks)
 {
-    EXPECT_EQ(Linear_Change("1234.5", 1, 1, MakeNumberFormatSetting(ResultForm::Commas, 2), {",", "."}), "1.234,50");
+    EXPECT_EQ(Linear_Change("1234.5", 1, 1, MakeNumberFormatSetting(ResultForm::Commas, 2), {",", "."}).Text,
+              "1.234,50");
 }
 
 } // namespace

@@ -71,7 +71,7 @@ std::optional<Ratio> parseMixed(std::string_view text)
 std::string convert(std::string_view text, std::optional<Extended> target)
 {
     try {
-        std::string result = Frac_Change(text, target);
+        std::string result = Frac_Change(text, target).Text;
         requireOneLineOfPrintableText(result, "Fractions result");
         return result;
     } catch (const FloatingPointFault& fault) {

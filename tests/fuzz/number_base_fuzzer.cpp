@@ -41,16 +41,11 @@ bool isWrittenNumeral(std::string_view text, Extended unitId)
     return text.find_first_not_of(allowed) == std::string_view::npos;
 }
 
-bool isErrorText(std::string_view text)
-{
-    return text.starts_with("invalid ") || text == "result too large";
-}
-
-std::string convert(std::string_view text, std::optional<Extended> source, std::optional<Extended> target)
+ConversionResult convert(std::string_view text, std::optional<Extended> source, std::optional<Extended> target)
 {
     try {
-        std::string result = Num_Change(text, source, target);
-        requireOneLineOfPrintableText(result, "Numbers result");
+        ConversionResult result = Num_Change(text, source, target);
+        requireOneLineOfPrintableText(result.Text, "Numbers result");
         return result;
     } catch (...) {
         fail("the Numbers converter threw", text);
@@ -59,22 +54,22 @@ std::string convert(std::string_view text, std::optional<Extended> source, std::
 
 void checkConversion(std::string_view text, std::optional<Extended> source, std::optional<Extended> target)
 {
-    const std::string result = convert(text, source, target);
+    const ConversionResult result = convert(text, source, target);
     if (text.empty() || !source || !target) {
-        if (!result.empty())
-            fail("no input or no unit, yet a result", result);
+        if (!result.Text.empty() || result.IsError())
+            fail("no input or no unit, yet a result", result.Text);
         return;
     }
-    if (isErrorText(result))
+    if (result.IsError())
         return;
-    if (!isWrittenNumeral(result, *target))
-        fail("result holds characters outside the target's digits", result);
-    if (result.empty())
+    if (!isWrittenNumeral(result.Text, *target))
+        fail("result holds characters outside the target's digits", result.Text);
+    if (result.Text.empty())
         return; // zero as a Roman numeral
-    const std::string value = convert(text, source, DecimalId);
-    const std::string valueOfResult = convert(result, target, DecimalId);
+    const std::string value = convert(text, source, DecimalId).Text;
+    const std::string valueOfResult = convert(result.Text, target, DecimalId).Text;
     if (value != valueOfResult)
-        fail("result converted back to decimal differs from the input's value", result);
+        fail("result converted back to decimal differs from the input's value", result.Text);
 }
 
 } // namespace
@@ -92,7 +87,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     checkConversion(text, source, target);
     try {
-        const std::string converted = velmar::BaseConvert(text, sourceBase, targetBase);
+        const std::string converted = velmar::BaseConvert(text, sourceBase, targetBase).Text;
         if (targetBase == 0 && converted != text)
             fail("BaseConvert to base 0 changed the text", converted);
         if (targetBase != 0)

@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const velmar::RegionalMarks& marks = takeMarks(input);
     const std::string_view text = input.rest();
     try {
-        const std::string result = velmar::Temp_Change(text, source, target, setting, marks);
+        const std::string result = velmar::Temp_Change(text, source, target, setting, marks).Text;
         requireOneLineOfPrintableText(result, "Temperature result");
         if (result.empty() != (text.empty() || !source || !target))
             fail("the result is empty other than for a missing input or unit", result);
