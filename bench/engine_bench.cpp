@@ -1,7 +1,6 @@
 // Time per reading, per result text in each form, and per whole linear
 // conversion. A conversion runs on every keystroke and should stay well
 // below 150 ns.
-#include <algorithm>
 #include <string_view>
 
 #include <benchmark/benchmark.h>
@@ -10,6 +9,7 @@
 #include "engine/conversion_dispatch.h"
 #include "engine/number_reading.h"
 #include "engine/result_formatting.h"
+#include "tests/support/unit_positions.h"
 
 namespace velmar {
 namespace {
@@ -37,20 +37,13 @@ BENCHMARK(BM_FormatResult)
     ->ArgName("ViewType")
     ->DenseRange(ViewTypeOf(ResultForm::AutoFormat), ViewTypeOf(ResultForm::Commas));
 
-int ListPosition(const UnitCatalogue& catalogue, int category, std::string_view name)
-{
-    const auto& table = catalogue.table(category);
-    const auto unit = std::find_if(table.begin(), table.end(), [&](const UnitEntry& u) { return u.Name == name; });
-    return static_cast<int>(unit - table.begin());
-}
-
 void BM_LinearConversion(benchmark::State& state)
 {
     const UnitCatalogue catalogue;
     const NumberFormatSetting setting;
     const RegionalMarks marks;
-    const int foot = ListPosition(catalogue, LengthIndex, "foot");
-    const int inch = ListPosition(catalogue, LengthIndex, "inch");
+    const int foot = test_support::PositionOf(catalogue, LengthIndex, "foot");
+    const int inch = test_support::PositionOf(catalogue, LengthIndex, "inch");
     for (auto _ : state)
         benchmark::DoNotOptimize(ConvertInCategory(catalogue, LengthIndex, "5.25", foot, inch, setting, marks));
 }

@@ -8,21 +8,15 @@
 #include "engine/floating_point_fault.h"
 #include "engine/linear_arithmetic.h"
 #include "engine/linear_converter.h"
+#include "tests/support/unit_positions.h"
 
 namespace velmar {
 namespace {
 
 class LinearConversion : public testing::Test {
 protected:
-    // The list position of a Length unit: its table position less one.
-    int PositionOf(std::string_view name) const
-    {
-        for (int position = 1; position <= catalogue.tableSize(LengthIndex); ++position)
-            if (catalogue.unit(LengthIndex, position).Name == name)
-                return position - 1;
-        ADD_FAILURE() << "no unit " << name;
-        return -1;
-    }
+    // The list position of a Length unit.
+    int PositionOf(std::string_view name) const { return test_support::PositionOf(catalogue, LengthIndex, name); }
 
     Extended FactorOf(std::string_view name) const { return catalogue.unit(LengthIndex, PositionOf(name) + 1).Factor; }
 
