@@ -1,7 +1,6 @@
 // Time per reading, per result text in each form, and per whole linear
 // conversion. A conversion runs on every keystroke and should stay well
 // below 150 ns.
-#include <algorithm>
 #include <string_view>
 
 #include <benchmark/benchmark.h>
@@ -10,6 +9,7 @@
 #include "engine/conversion_dispatch.h"
 #include "engine/number_reading.h"
 #include "engine/result_formatting.h"
+#include "tests/support/unit_positions.h"
 
 namespace velmar {
 namespace {
@@ -24,7 +24,8 @@ BENCHMARK(BM_ReadNumber);
 // state.range(0) is the ViewType.
 void BM_FormatResult(benchmark::State& state)
 {
-    const NumberFormatSetting setting = MakeNumberFormatSetting(static_cast<int>(state.range(0)), 4);
+    const NumberFormatSetting setting
+        = MakeNumberFormatSetting(ResultFormOf(static_cast<std::int32_t>(state.range(0))), 4);
     const RegionalMarks marks;
     Extended value = 1234567.891L;
     for (auto _ : state) {
@@ -32,25 +33,19 @@ void BM_FormatResult(benchmark::State& state)
         benchmark::DoNotOptimize(FormatResult(value, setting, marks));
     }
 }
-BENCHMARK(BM_FormatResult)->ArgName("ViewType")->DenseRange(1, 4);
-
-int ListPosition(const UnitCatalogue& catalogue, int category, std::string_view name)
-{
-    const auto& table = catalogue.table(category);
-    const auto unit = std::find_if(table.begin(), table.end(), [&](const UnitEntry& u) { return u.Name == name; });
-    return static_cast<int>(unit - table.begin());
-}
+BENCHMARK(BM_FormatResult)
+    ->ArgName("ViewType")
+    ->DenseRange(ViewTypeOf(ResultForm::AutoFormat), ViewTypeOf(ResultForm::Commas));
 
 void BM_LinearConversion(benchmark::State& state)
 {
     const UnitCatalogue catalogue;
     const NumberFormatSetting setting;
     const RegionalMarks marks;
-    constexpr int Length = 0;
-    const int foot = ListPosition(catalogue, Length, "foot");
-    const int inch = ListPosition(catalogue, Length, "inch");
+    const int foot = test_support::PositionOf(catalogue, LengthIndex, "foot");
+    const int inch = test_support::PositionOf(catalogue, LengthIndex, "inch");
     for (auto _ : state)
-        benchmark::DoNotOptimize(ConvertInCategory(catalogue, Length, "5.25", foot, inch, setting, marks));
+        benchmark::DoNotOptimize(ConvertInCategory(catalogue, LengthIndex, "5.25", foot, inch, setting, marks));
 }
 BENCHMARK(BM_LinearConversion);
 

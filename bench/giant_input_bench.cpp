@@ -8,7 +8,6 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 
-#include <algorithm>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -17,6 +16,7 @@
 
 #include "catalogue/unit_catalogue.h"
 #include "engine/conversion_dispatch.h"
+#include "tests/support/unit_positions.h"
 #include "window/converter_window.h"
 #include "window/tab_set.h"
 #include "window/unit_list_box.h"
@@ -50,28 +50,21 @@ std::string giantText(const GiantCase& giant, std::size_t size)
     return text;
 }
 
-int listPosition(const UnitCatalogue& catalogue, int category, std::string_view name)
-{
-    const auto& table = catalogue.table(category);
-    const auto unit = std::ranges::find(table, name, &UnitEntry::Name);
-    return unit == table.end() ? -1 : static_cast<int>(unit - table.begin());
-}
-
 void BM_ConverterTakesGiantInput(benchmark::State& state, const GiantCase& giant)
 {
     const UnitCatalogue catalogue;
     const NumberFormatSetting setting;
     const RegionalMarks marks;
     const std::string text = giantText(giant, static_cast<std::size_t>(state.range(0)));
-    const int source = listPosition(catalogue, giant.Category, giant.Source);
-    const int target = listPosition(catalogue, giant.Category, giant.Target);
-    std::string result;
+    const int source = test_support::PositionOf(catalogue, giant.Category, giant.Source);
+    const int target = test_support::PositionOf(catalogue, giant.Category, giant.Target);
+    ConversionResult result;
     for (auto _ : state) {
         result = ConvertInCategory(catalogue, giant.Category, text, source, target, setting, marks);
         benchmark::DoNotOptimize(result);
     }
-    if (result.empty() || result.starts_with("invalid"))
-        state.SkipWithError(("unexpected result: " + result).c_str());
+    if (result.Text.empty() || result.IsError())
+        state.SkipWithError(("unexpected result: " + result.Text).c_str());
     state.SetComplexityN(state.range(0));
     state.SetBytesProcessed(state.iterations() * state.range(0));
 }
@@ -92,9 +85,9 @@ void BM_WindowTakesGiantPaste(benchmark::State& state, const GiantCase& giant)
     const QString caption = ToQString(categoryInfo(giant.Category).DisplayName);
     tabs->setTabIndex(static_cast<int>(tabs->tabs().indexOf(caption)));
     control<UnitListBox>(window, "lst_In")
-        ->setSelectedPosition(listPosition(window.catalogue(), giant.Category, giant.Source));
+        ->setSelectedPosition(test_support::PositionOf(window.catalogue(), giant.Category, giant.Source));
     control<UnitListBox>(window, "lst_Out")
-        ->setSelectedPosition(listPosition(window.catalogue(), giant.Category, giant.Target));
+        ->setSelectedPosition(test_support::PositionOf(window.catalogue(), giant.Category, giant.Target));
     auto* input = control<UpperCaseLineEdit>(window, "txt_In");
     auto* result = control<QLineEdit>(window, "txt_Out");
     QGuiApplication::clipboard()->setText(

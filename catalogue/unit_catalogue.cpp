@@ -3,6 +3,8 @@
 #include <cassert>
 #include <span>
 
+#include "catalogue/special_units.h"
+
 namespace velmar {
 namespace {
 
@@ -359,11 +361,11 @@ constexpr UnitEntry FlowUnits[] = {
 };
 
 constexpr UnitEntry TemperatureUnits[] = {
-    {"Celsius", 1.0L},
-    {"Fahrenheit", 2.0L},
-    {"Kelvin", 3.0L},
-    {"Rankine", 4.0L},
-    {"Réaumur", 5.0L},
+    {"Celsius", UnitId(TemperatureUnit::Celsius)},
+    {"Fahrenheit", UnitId(TemperatureUnit::Fahrenheit)},
+    {"Kelvin", UnitId(TemperatureUnit::Kelvin)},
+    {"Rankine", UnitId(TemperatureUnit::Rankine)},
+    {"Réaumur", UnitId(TemperatureUnit::Reaumur)},
 };
 
 constexpr UnitEntry AngleUnits[] = {
@@ -392,51 +394,51 @@ constexpr UnitEntry LightUnits[] = {
 };
 
 constexpr UnitEntry NumbersUnits[] = {
-    {"binary", 1.0L},
-    {"octal", 2.0L},
-    {"decimal", 3.0L},
-    {"hexadecimal", 4.0L},
-    {"Roman numeral", 5.0L},
-    {"base-2", 6.0L},
-    {"base-3", 7.0L},
-    {"base-4", 8.0L},
-    {"base-5", 9.0L},
-    {"base-6", 10.0L},
-    {"base-7", 11.0L},
-    {"base-8", 12.0L},
-    {"base-9", 13.0L},
-    {"base-10", 14.0L},
-    {"base-11", 15.0L},
-    {"base-12", 16.0L},
-    {"base-13", 17.0L},
-    {"base-14", 18.0L},
-    {"base-15", 19.0L},
-    {"base-16", 20.0L},
-    {"base-17", 21.0L},
-    {"base-18", 22.0L},
-    {"base-19", 23.0L},
-    {"base-20", 24.0L},
-    {"base-21", 25.0L},
-    {"base-22", 26.0L},
-    {"base-23", 27.0L},
-    {"base-24", 28.0L},
-    {"base-25", 29.0L},
-    {"base-26", 30.0L},
-    {"base-27", 31.0L},
-    {"base-28", 32.0L},
-    {"base-29", 33.0L},
-    {"base-30", 34.0L},
-    {"base-31", 35.0L},
-    {"base-32", 36.0L},
-    {"base-33", 37.0L},
-    {"base-34", 38.0L},
-    {"base-35", 39.0L},
-    {"base-36", 40.0L},
+    {"binary", UnitId(NumbersUnit::Binary)},
+    {"octal", UnitId(NumbersUnit::Octal)},
+    {"decimal", UnitId(NumbersUnit::Decimal)},
+    {"hexadecimal", UnitId(NumbersUnit::Hexadecimal)},
+    {"Roman numeral", UnitId(NumbersUnit::RomanNumeral)},
+    {"base-2", BaseNUnitId(2)},
+    {"base-3", BaseNUnitId(3)},
+    {"base-4", BaseNUnitId(4)},
+    {"base-5", BaseNUnitId(5)},
+    {"base-6", BaseNUnitId(6)},
+    {"base-7", BaseNUnitId(7)},
+    {"base-8", BaseNUnitId(8)},
+    {"base-9", BaseNUnitId(9)},
+    {"base-10", BaseNUnitId(10)},
+    {"base-11", BaseNUnitId(11)},
+    {"base-12", BaseNUnitId(12)},
+    {"base-13", BaseNUnitId(13)},
+    {"base-14", BaseNUnitId(14)},
+    {"base-15", BaseNUnitId(15)},
+    {"base-16", BaseNUnitId(16)},
+    {"base-17", BaseNUnitId(17)},
+    {"base-18", BaseNUnitId(18)},
+    {"base-19", BaseNUnitId(19)},
+    {"base-20", BaseNUnitId(20)},
+    {"base-21", BaseNUnitId(21)},
+    {"base-22", BaseNUnitId(22)},
+    {"base-23", BaseNUnitId(23)},
+    {"base-24", BaseNUnitId(24)},
+    {"base-25", BaseNUnitId(25)},
+    {"base-26", BaseNUnitId(26)},
+    {"base-27", BaseNUnitId(27)},
+    {"base-28", BaseNUnitId(28)},
+    {"base-29", BaseNUnitId(29)},
+    {"base-30", BaseNUnitId(30)},
+    {"base-31", BaseNUnitId(31)},
+    {"base-32", BaseNUnitId(32)},
+    {"base-33", BaseNUnitId(33)},
+    {"base-34", BaseNUnitId(34)},
+    {"base-35", BaseNUnitId(35)},
+    {"base-36", BaseNUnitId(36)},
 };
 
 constexpr UnitEntry FractionsUnits[] = {
-    {"[im]proper fraction", 1.0L},
-    {"mixed number", 2.0L},
+    {"[im]proper fraction", UnitId(FractionsUnit::ImproperFraction)},
+    {"mixed number", UnitId(FractionsUnit::MixedNumber)},
 };
 
 constexpr UnitEntry DynamicViscosityUnits[] = {

@@ -9,7 +9,8 @@ namespace velmar {
 enum class CategoryKind { Linear, Temperature, NumberBase, Fraction };
 
 // A unit's display name (UTF-8) and its factor: how many of this unit make one
-// reference unit of its category, or the unit id in the three special categories.
+// reference unit of its category, or in the three special categories the
+// unit's id (see catalogue/special_units.h).
 struct UnitEntry {
     std::string_view Name;
     long double Factor;

@@ -70,10 +70,12 @@ ParsedBatchLine ParseBatchLine(std::string_view line)
 
     BatchRequest& request = parsed.Request;
     request.Names = {fields.Values[0], fields.Values[1], fields.Values[2], fields.Values[3]};
-    if (!readOptionalInteger(fields, 4, request.ViewType))
+    std::int32_t viewType = ViewTypeOf(request.ViewType); // the default
+    if (!readOptionalInteger(fields, 4, viewType))
         parsed.Malformation = notAnInteger("ViewType", fields.Values[4]);
     else if (!readOptionalInteger(fields, 5, request.Precision))
         parsed.Malformation = notAnInteger("Precision", fields.Values[5]);
+    request.ViewType = ResultFormOf(viewType);
     return parsed;
 }
 

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "cli/named_request.h"
+#include "engine/number_format.h"
 
 namespace velmar {
 
@@ -13,7 +14,7 @@ namespace velmar {
 // empty optional field takes its default). The views point into the line.
 struct BatchRequest {
     NamedRequest Names;
-    std::int32_t ViewType = 1;
+    ResultForm ViewType = ResultForm::AutoFormat;
     std::int32_t Precision = 4;
 };
 

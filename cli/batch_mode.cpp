@@ -1,13 +1,11 @@
 #include "cli/batch_mode.h"
 
-#include <cstdio>
 #include <system_error>
 #include <unistd.h>
 
 #include "cli/batch_converter.h"
 #include "cli/line_reader.h"
-#include "cli/output_buffer.h"
-#include "cli/program_name.h"
+#include "cli/output.h"
 
 namespace velmar {
 
@@ -15,17 +13,18 @@ int RunBatch(const RegionalMarks& marks)
 {
     const BatchConverter converter(marks);
     LineReader input(STDIN_FILENO);
-    OutputBuffer output(STDOUT_FILENO);
+    OutputBuffer& output = StandardOutput();
     try {
-        // A failure ends the run: the lines already converted but not yet
-        // written are lost, which a caller sees from the exit status.
         while (const auto line = input.next()) {
             converter.convertLine(*line, output.text());
             output.writeIfFull();
         }
         output.flush();
     } catch (const std::system_error& failure) {
-        std::fprintf(stderr, "%s: %s\n", ProgramName, failure.what());
+        // A failure ends the run: the lines already converted but not yet
+        // written are lost, which a caller sees from the exit status.
+        output.discard();
+        WriteToStandardError(ProgramMessage(failure.what()));
         return 1;
     }
     return 0;

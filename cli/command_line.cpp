@@ -13,21 +13,21 @@ namespace {
 
 struct FormatName {
     std::string_view Name;
-    std::int32_t ViewType;
+    ResultForm Form;
 };
 
 constexpr std::array<FormatName, 4> FormatNames{{
-    {"auto", 1},
-    {"scientific", 2},
-    {"fixed", 3},
-    {"commas", 4},
+    {"auto", ResultForm::AutoFormat},
+    {"scientific", ResultForm::Scientific},
+    {"fixed", ResultForm::Fixed},
+    {"commas", ResultForm::Commas},
 }};
 
-std::optional<std::int32_t> viewTypeNamed(std::string_view name)
+std::optional<ResultForm> formNamed(std::string_view name)
 {
     for (const FormatName& format : FormatNames) {
         if (format.Name == name)
-            return format.ViewType;
+            return format.Form;
     }
     return std::nullopt;
 }
@@ -98,10 +98,10 @@ bool Parser::takeValue(std::string_view option, std::string_view value)
 {
     CommandLine& command = result_.Command;
     if (option == "--format") {
-        const std::optional<std::int32_t> viewType = viewTypeNamed(value);
-        if (!viewType)
+        const std::optional<ResultForm> form = formNamed(value);
+        if (!form)
             return fail("unknown format " + QuotedForMessage(value) + "; use auto, scientific, fixed or commas");
-        command.ViewType = *viewType;
+        command.ViewType = *form;
         noteFirst(formatOption_, option);
     } else if (option == "--precision") {
         const std::optional<std::int32_t> precision = ParseInt32(value);

@@ -15,7 +15,7 @@ enum class RunMode { Convert, Batch, List, Help, Version };
 struct CommandLine {
     RunMode Mode = RunMode::Convert;
     std::vector<std::string_view> Operands; // CATEGORY FROM TO VALUE, or the --list CATEGORY
-    std::int32_t ViewType = 1;
+    ResultForm ViewType = ResultForm::AutoFormat;
     std::int32_t Precision = 4;
     RegionalMarks Marks;
 };

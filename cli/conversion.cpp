@@ -4,7 +4,6 @@
 #include <utility>
 
 #include "engine/conversion_dispatch.h"
-#include "engine/result_texts.h"
 
 namespace velmar {
 
@@ -12,10 +11,10 @@ ConversionOutcome Convert(const UnitCatalogue& catalogue, const ConversionReques
                           const NumberFormatSetting& setting, const RegionalMarks& marks)
 {
     try {
-        std::string text = ConvertInCategory(catalogue, request.Category, request.InputText, request.SourcePosition,
-                                             request.TargetPosition, setting, marks);
-        const auto kind = IsErrorText(text) ? ConversionOutcome::Kind::ErrorText : ConversionOutcome::Kind::Result;
-        return {kind, std::move(text)};
+        ConversionResult result = ConvertInCategory(catalogue, request.Category, request.InputText,
+                                                    request.SourcePosition, request.TargetPosition, setting, marks);
+        const auto kind = result.IsError() ? ConversionOutcome::Kind::ErrorText : ConversionOutcome::Kind::Result;
+        return {kind, std::move(result.Text)};
     } catch (const std::exception& fault) {
         // Whatever escapes the converter is what the general error report shows.
         return {ConversionOutcome::Kind::Fault, std::string(fault.what()) + "."};

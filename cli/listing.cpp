@@ -1,10 +1,10 @@
 #include "cli/listing.h"
 
-#include <cstdio>
 #include <string>
 
 #include "catalogue/unit_catalogue.h"
 #include "cli/catalogue_names.h"
+#include "cli/output.h"
 #include "cli/usage_error.h"
 #include "engine/unit_definition_text.h"
 
@@ -13,8 +13,8 @@ namespace {
 
 void printLine(std::string_view text)
 {
-    std::fwrite(text.data(), 1, text.size(), stdout);
-    std::fputc('\n', stdout);
+    StandardOutput().write(text);
+    StandardOutput().write("\n");
 }
 
 } // namespace

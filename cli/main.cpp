@@ -1,31 +1,26 @@
-#include <cstdio>
 #include <optional>
 #include <span>
+#include <system_error>
 
 #include "cli/batch_mode.h"
 #include "cli/command_line.h"
 #include "cli/help_text.h"
 #include "cli/listing.h"
-#include "cli/program_name.h"
+#include "cli/output.h"
 #include "cli/single_conversion.h"
 #include "cli/usage_error.h"
 
 namespace {
-
-void print(std::string_view text)
-{
-    std::fwrite(text.data(), 1, text.size(), stdout);
-}
 
 int run(const velmar::CommandLine& command)
 {
     using velmar::RunMode;
     switch (command.Mode) {
     case RunMode::Help:
-        print(velmar::HelpText());
+        velmar::StandardOutput().write(velmar::HelpText());
         return 0;
     case RunMode::Version:
-        print(velmar::VersionText());
+        velmar::StandardOutput().write(velmar::VersionText());
         return 0;
     case RunMode::List:
         return velmar::RunList(command.Operands.empty() ? std::nullopt : std::optional(command.Operands.front()));
@@ -47,8 +42,10 @@ int main(int argc, char* argv[])
 
     const int status = run(parsed.Command);
     // A result that never reached its reader must not pass for success.
-    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
-        std::fprintf(stderr, "%s: cannot write standard output\n", velmar::ProgramName);
+    try {
+        velmar::StandardOutput().flush();
+    } catch (const std::system_error&) {
+        velmar::WriteToStandardError(velmar::ProgramMessage("cannot write standard output"));
         return 1;
     }
     return status;

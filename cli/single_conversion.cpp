@@ -1,11 +1,10 @@
 #include "cli/single_conversion.h"
 
-#include <cstdio>
-
 #include "catalogue/unit_catalogue.h"
 #include "cli/catalogue_names.h"
 #include "cli/conversion.h"
 #include "cli/named_request.h"
+#include "cli/output.h"
 #include "cli/quoted_text.h"
 #include "cli/usage_error.h"
 
@@ -52,10 +51,11 @@ int RunSingleConversion(const CommandLine& command)
     const NumberFormatSetting setting = MakeNumberFormatSetting(command.ViewType, command.Precision);
     const ConversionOutcome outcome = Convert(catalogue, resolved.Request, setting, command.Marks);
     if (outcome.Outcome == ConversionOutcome::Kind::Fault) {
-        std::fprintf(stderr, "error: %s\n", outcome.Text.c_str());
+        WriteToStandardError("error: " + outcome.Text + "\n");
         return ErrorStatus;
     }
-    std::printf("%s\n", outcome.Text.c_str());
+    StandardOutput().write(outcome.Text);
+    StandardOutput().write("\n");
     return outcome.Outcome == ConversionOutcome::Kind::ErrorText ? ErrorStatus : 0;
 }
 

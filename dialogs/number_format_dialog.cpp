@@ -8,6 +8,8 @@
 #include <QRadioButton>
 #include <QSpinBox>
 
+#include <vector>
+
 #include "dialogs/dialog_look.h"
 #include "dialogs/reference/help_topics.h"
 #include "engine/extended.h"
@@ -18,8 +20,6 @@ namespace {
 
 // The value every sample shows: the extended value nearest to it.
 constexpr Extended SampleValue = 1234567.890123456L;
-
-constexpr int AutoFormatViewType = 1;
 
 // A digit box that only its arrows (buttons, arrow keys, wheel) change.
 class ArrowOnlySpinBox : public QSpinBox {
@@ -32,26 +32,26 @@ public:
 };
 
 struct FormChoice {
-    int ViewType;
+    ResultForm Form;
     const char* Caption;
     const char* Description; // for screen readers
     QRect Geometry;
 };
 
 constexpr FormChoice FormChoices[] = {
-    {1,
+    {ResultForm::AutoFormat,
      QT_TRANSLATE_NOOP("velmar::Tfrm_NumberFormat", "AutoFormat"),
      QT_TRANSLATE_NOOP("velmar::Tfrm_NumberFormat", "Up to ten significant digits, with an exponent when needed."),
      {24, 32, 113, 17}},
-    {2,
+    {ResultForm::Scientific,
      QT_TRANSLATE_NOOP("velmar::Tfrm_NumberFormat", "Scientific"),
      QT_TRANSLATE_NOOP("velmar::Tfrm_NumberFormat", "Always with an exponent, to the chosen number of digits."),
      {24, 56, 113, 17}},
-    {3,
+    {ResultForm::Fixed,
      QT_TRANSLATE_NOOP("velmar::Tfrm_NumberFormat", "Fixed"),
      QT_TRANSLATE_NOOP("velmar::Tfrm_NumberFormat", "The chosen number of decimal places."),
      {24, 80, 113, 17}},
-    {4,
+    {ResultForm::Commas,
      QT_TRANSLATE_NOOP("velmar::Tfrm_NumberFormat", "Fixed with Commas"),
      QT_TRANSLATE_NOOP("velmar::Tfrm_NumberFormat", "The chosen number of decimal places, with thousands marks."),
      {24, 104, 129, 17}},
@@ -75,8 +75,8 @@ Tfrm_NumberFormat::Tfrm_NumberFormat(QWidget* owner, const NumberFormatSetting& 
     MakeFixedDialog(*this, tr("Result Number Format"), QSize(305, 268));
     BuildControls();
 
-    QAbstractButton* choice = choices_->button(current.ViewType);
-    (choice != nullptr ? choice : choices_->button(AutoFormatViewType))->setChecked(true);
+    QAbstractButton* choice = choices_->button(ViewTypeOf(current.ViewType));
+    (choice != nullptr ? choice : choices_->button(ViewTypeOf(ResultForm::AutoFormat)))->setChecked(true);
     SpinEdit1->setValue(current.Precision);
 }
 
@@ -90,11 +90,11 @@ void Tfrm_NumberFormat::BuildControls()
     choices_ = new QButtonGroup(this);
     for (const FormChoice& form : FormChoices) {
         auto* button = new QRadioButton(tr(form.Caption), this);
-        button->setObjectName(QStringLiteral("RadioButton%1").arg(form.ViewType));
+        button->setObjectName(QStringLiteral("RadioButton%1").arg(ViewTypeOf(form.Form)));
         button->setFont(DialogControlFont());
         button->setGeometry(form.Geometry);
         button->setAccessibleDescription(tr(form.Description));
-        choices_->addButton(button, form.ViewType);
+        choices_->addButton(button, ViewTypeOf(form.Form));
     }
     connect(choices_, &QButtonGroup::idToggled, this, [this](int, bool checked) {
         if (checked)
@@ -135,22 +135,22 @@ void Tfrm_NumberFormat::BuildControls()
     QPushButton* btn_Cancel = MakeCancelButton(*this, QRect(144, 233, 73, 27));
     QPushButton* btn_OK = MakeOkButton(*this, QRect(224, 233, 73, 27));
 
-    QWidget* tabOrder[] = {choices_->button(1), choices_->button(2),
-                           choices_->button(3), choices_->button(4),
-                           btn_Cancel,          btn_OK,
-                           SpinEdit1,           btn_Help};
-    for (std::size_t i = 1; i < std::size(tabOrder); ++i)
+    std::vector<QWidget*> tabOrder;
+    for (const FormChoice& form : FormChoices)
+        tabOrder.push_back(choices_->button(ViewTypeOf(form.Form)));
+    tabOrder.insert(tabOrder.end(), {btn_Cancel, btn_OK, SpinEdit1, btn_Help});
+    for (std::size_t i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
 }
 
 NumberFormatSetting Tfrm_NumberFormat::ChosenSetting() const
 {
-    return MakeNumberFormatSetting(choices_->checkedId(), SpinEdit1->value());
+    return MakeNumberFormatSetting(ResultFormOf(choices_->checkedId()), SpinEdit1->value());
 }
 
 void Tfrm_NumberFormat::RadioButton1Click()
 {
-    SpinEdit1->setEnabled(choices_->checkedId() != AutoFormatViewType);
+    SpinEdit1->setEnabled(choices_->checkedId() != ViewTypeOf(ResultForm::AutoFormat));
     RefreshSample();
 }
 

@@ -20,18 +20,22 @@ std::optional<Extended> factorAt(const UnitCatalogue& catalogue, int category, s
 
 } // namespace
 
-std::string ConvertInCategory(const UnitCatalogue& catalogue, int category, std::string_view inputText,
-                              std::int32_t sourcePosition, std::int32_t targetPosition,
-                              const NumberFormatSetting& setting, const RegionalMarks& marks)
+ConversionResult ConvertInCategory(const UnitCatalogue& catalogue, int category, std::string_view inputText,
+                                   std::int32_t sourcePosition, std::int32_t targetPosition,
+                                   const NumberFormatSetting& setting, const RegionalMarks& marks)
 {
     const std::optional<Extended> source = factorAt(catalogue, category, sourcePosition);
     const std::optional<Extended> target = factorAt(catalogue, category, targetPosition);
-    if (category == FractionsIndex)
+    switch (categoryInfo(category).Kind) {
+    case CategoryKind::Fraction:
         return Frac_Change(inputText, target);
-    if (category == NumbersIndex)
+    case CategoryKind::NumberBase:
         return Num_Change(inputText, source, target);
-    if (category == TemperatureIndex)
+    case CategoryKind::Temperature:
         return Temp_Change(inputText, source, target, setting, marks);
+    case CategoryKind::Linear:
+        break;
+    }
     return Linear_Change(inputText, source, target, setting, marks);
 }
 

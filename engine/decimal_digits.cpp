@@ -9,29 +9,39 @@
 namespace velmar {
 namespace {
 
-constexpr int RawDigitCount = 18;
-constexpr long long RawDigitsLimit = 1'000'000'000'000'000'000;
+constexpr long long powerOfTen(int exponent)
+{
+    long long power = 1;
+    for (int i = 0; i < exponent; ++i)
+        power *= 10;
+    return power;
+}
 
-// Writes the RawDigitCount digits of `whole`, leading zeros included. Two
-// interleaved halves make two short chains of divisions instead of one long one.
+constexpr long long RawDigitsLimit = powerOfTen(SignificantDigitLimit);
+constexpr int HalfDigitCount = SignificantDigitLimit / 2;
+static_assert(SignificantDigitLimit % 2 == 0, "the raw digits are written in two equal halves");
+
+// Writes the SignificantDigitLimit digits of `whole`, leading zeros included.
+// Two interleaved halves make two short chains of divisions instead of one
+// long one.
 void WriteRawDigits(long long whole, char* first)
 {
-    constexpr long long HalfLimit = 1'000'000'000;
+    constexpr long long HalfLimit = powerOfTen(HalfDigitCount);
     auto upper = static_cast<std::uint32_t>(whole / HalfLimit);
     auto lower = static_cast<std::uint32_t>(whole % HalfLimit);
-    for (int i = RawDigitCount / 2 - 1; i >= 0; --i, upper /= 10, lower /= 10) {
+    for (int i = HalfDigitCount - 1; i >= 0; --i, upper /= 10, lower /= 10) {
         first[i] = static_cast<char>('0' + upper % 10);
-        first[i + RawDigitCount / 2] = static_cast<char>('0' + lower % 10);
+        first[i + HalfDigitCount] = static_cast<char>('0' + lower % 10);
     }
 }
 
-// The first RawDigitCount digits of a normal magnitude, and its exponent E with
-// 10^(E-1) <= magnitude < 10^E. llrint rounds ties to even, as the arithmetic
-// does; the scaled magnitude is below 2^63.
+// The first SignificantDigitLimit digits of a normal magnitude, and its
+// exponent E with 10^(E-1) <= magnitude < 10^E. llrint rounds ties to even, as
+// the arithmetic does; the scaled magnitude is below 2^63.
 void SetRawDigits(Extended magnitude, DecimalDigits& digits)
 {
     int exponent = powers_of_ten::DecimalExponent(magnitude);
-    long long whole = std::llrint(powers_of_ten::Scale(magnitude, RawDigitCount - exponent));
+    long long whole = std::llrint(powers_of_ten::Scale(magnitude, SignificantDigitLimit - exponent));
     if (whole >= RawDigitsLimit) {
         whole = std::llrint(static_cast<Extended>(whole) / 10);
         ++exponent;
@@ -43,7 +53,7 @@ void SetRawDigits(Extended magnitude, DecimalDigits& digits)
 // Keeps `kept` raw digits, rounding up on a next digit of 5 or more.
 void KeepDigits(int kept, DecimalDigits& digits)
 {
-    if (kept < RawDigitCount && digits.Buffer[kept] >= '5') {
+    if (kept < SignificantDigitLimit && digits.Buffer[kept] >= '5') {
         int last = kept - 1;
         while (last >= 0 && digits.Buffer[last] == '9')
             digits.Buffer[last--] = '0';
@@ -81,7 +91,7 @@ DecimalDigits RoundedDigits(Extended value, int significantLimit, int decimalsLi
         digits.Exponent = 0; // nothing left before the decimals limit: zero
         return digits;
     }
-    KeepDigits(std::min({kept, significantLimit, RawDigitCount}), digits);
+    KeepDigits(std::min({kept, significantLimit, SignificantDigitLimit}), digits);
     digits.Negative = value < 0;
     return digits;
 }

@@ -7,6 +7,10 @@
 
 namespace velmar {
 
+// The most significant digits any result form writes: 10^18 < 2^63, so that
+// many digits of a scaled value fit a 64-bit integer.
+inline constexpr int SignificantDigitLimit = 18;
+
 // A value as the result forms write it: 0.d1d2d3... * 10^Exponent, the digits
 // rounded to the forms' limits and without trailing zeros. No digits: zero.
 struct DecimalDigits {
@@ -15,7 +19,7 @@ struct DecimalDigits {
     Kind Class = Kind::Finite;
     bool Negative = false;
     int Exponent = 0;
-    std::array<char, 18> Buffer{};
+    std::array<char, SignificantDigitLimit> Buffer{};
     int Count = 0;
 
     std::string_view Digits() const { return {Buffer.data(), static_cast<std::size_t>(Count)}; }
@@ -25,7 +29,7 @@ struct DecimalDigits {
 inline constexpr int AnyDecimals = 1 << 20;
 
 // The digits of `value` kept to at most `significantLimit` significant digits
-// (1 to 18) and `decimalsLimit` digits after the decimal point (>= 0). Zero,
+// (1 to SignificantDigitLimit) and `decimalsLimit` digits after the decimal point (>= 0). Zero,
 // subnormal values and values with E < -decimalsLimit have no digits and no
 // sign; any other value keeps its sign even when no digit is left.
 DecimalDigits RoundedDigits(Extended value, int significantLimit, int decimalsLimit);

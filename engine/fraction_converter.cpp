@@ -4,14 +4,13 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "catalogue/special_units.h"
 #include "engine/checked_arithmetic.h"
 #include "engine/number_reading.h"
-#include "engine/result_texts.h"
 
 namespace velmar {
 namespace {
 
-constexpr Extended MixedNumberId = 2;
 // Every value with a 32-bit numerator and denominator is reached well within
 // this many convergents (ratios of Fibonacci numbers, the slowest to converge,
 // take about 45); beyond it the value is taken as having no such fraction.
@@ -93,24 +92,24 @@ std::string mixedLayout(const Fraction& fraction)
 
 } // namespace
 
-std::string Frac_Change(std::string_view inputText, std::optional<Extended> targetId)
+ConversionResult Frac_Change(std::string_view inputText, std::optional<Extended> targetId)
 {
     if (inputText.empty() || !targetId)
         return {};
     const InputReading reading = ReadInputText(inputText);
     if (!reading.IsNumber)
-        return reading.ErrorText;
+        return reading.Failure;
 
     const std::optional<std::int32_t> whole = truncateToInt32(reading.Value);
     if (!whole)
-        return std::string(ResultTooLarge);
+        return TooLargeResult();
     if (*whole == reading.Value)
-        return std::to_string(*whole);
+        return {std::to_string(*whole)};
 
     const std::optional<Fraction> fraction = exactConvergent(reading.Value);
     if (!fraction)
-        return std::string(DecimalTooPrecise);
-    return *targetId == MixedNumberId ? mixedLayout(*fraction) : improperLayout(*fraction);
+        return TooPreciseResult();
+    return {*targetId == UnitId(FractionsUnit::MixedNumber) ? mixedLayout(*fraction) : improperLayout(*fraction)};
 }
 
 } // namespace velmar

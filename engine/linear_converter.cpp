@@ -3,24 +3,23 @@
 #include "engine/linear_arithmetic.h"
 #include "engine/number_reading.h"
 #include "engine/result_formatting.h"
-#include "engine/result_texts.h"
 
 namespace velmar {
 
-std::string Linear_Change(std::string_view inputText, std::optional<Extended> sourceFactor,
-                          std::optional<Extended> targetFactor, const NumberFormatSetting& setting,
-                          const RegionalMarks& marks)
+ConversionResult Linear_Change(std::string_view inputText, std::optional<Extended> sourceFactor,
+                               std::optional<Extended> targetFactor, const NumberFormatSetting& setting,
+                               const RegionalMarks& marks)
 {
     if (inputText.empty() || !sourceFactor || !targetFactor)
         return {};
     // A reading that overflows is not this converter's to report: it escapes.
     const InputReading input = ReadInputText(inputText);
     if (!input.IsNumber)
-        return input.ErrorText;
+        return input.Failure;
     try {
-        return FormatResult(ConvertByFactors(input.Value, *sourceFactor, *targetFactor), setting, marks);
+        return {FormatResult(ConvertByFactors(input.Value, *sourceFactor, *targetFactor), setting, marks)};
     } catch (const FloatingPointFault&) {
-        return std::string(ResultTooLarge);
+        return TooLargeResult();
     }
 }
 

@@ -5,7 +5,7 @@
 #include <charconv>
 #include <cmath>
 
-#include "engine/result_texts.h"
+#include "catalogue/special_units.h"
 
 namespace velmar {
 namespace {
@@ -41,27 +41,28 @@ constexpr std::array<RomanPart, 13> RomanParts{{
 }};
 
 // A unit of the Numbers category: the base of its digits, or none for Roman
-// numerals, and the text shown for a character outside its set.
+// numerals, and what its numbers are called ("binary number") when a
+// character lies outside its set.
 struct NumberUnit {
     std::optional<std::int32_t> Base;
-    std::string InvalidInputText;
+    std::string NumberName;
 };
 
 std::optional<NumberUnit> numberUnitOf(Extended id)
 {
-    if (id == 1)
-        return NumberUnit{2, "invalid binary number"};
-    if (id == 2)
-        return NumberUnit{8, "invalid octal number"};
-    if (id == 3)
-        return NumberUnit{10, "invalid decimal number"};
-    if (id == 4)
-        return NumberUnit{16, "invalid hexadecimal number"};
-    if (id == 5)
-        return NumberUnit{std::nullopt, "invalid Roman numeral"};
-    if (id >= 6 && id <= 40 && id == std::trunc(id)) {
-        const std::int32_t base = static_cast<std::int32_t>(id) - 4;
-        return NumberUnit{base, "invalid base-" + std::to_string(base) + " number"};
+    if (id == UnitId(NumbersUnit::Binary))
+        return NumberUnit{2, "binary number"};
+    if (id == UnitId(NumbersUnit::Octal))
+        return NumberUnit{8, "octal number"};
+    if (id == UnitId(NumbersUnit::Decimal))
+        return NumberUnit{10, "decimal number"};
+    if (id == UnitId(NumbersUnit::Hexadecimal))
+        return NumberUnit{16, "hexadecimal number"};
+    if (id == UnitId(NumbersUnit::RomanNumeral))
+        return NumberUnit{std::nullopt, "Roman numeral"};
+    if (id >= BaseNUnitId(SmallestListedBase) && id <= BaseNUnitId(LargestListedBase) && id == std::trunc(id)) {
+        const auto base = static_cast<std::int32_t>(id - BaseNUnitId(SmallestListedBase)) + SmallestListedBase;
+        return NumberUnit{base, "base-" + std::to_string(base) + " number"};
     }
     return std::nullopt;
 }
@@ -172,17 +173,18 @@ std::string writeRoman(std::int32_t value)
 
 } // namespace
 
-std::string BaseConvert(std::string_view digits, std::int32_t sourceBase, std::int32_t targetBase)
+ConversionResult BaseConvert(std::string_view digits, std::int32_t sourceBase, std::int32_t targetBase)
 {
     if (targetBase == 0)
-        return std::string(digits);
+        return {std::string(digits)};
     if (targetBase < SmallestBase || targetBase > LargestBase)
-        return std::string(ResultTooLarge);
+        return TooLargeResult();
     const std::optional<std::int32_t> value = readDigits(digits, sourceBase);
-    return value ? writeDigits(*value, targetBase) : std::string(ResultTooLarge);
+    return value ? ConversionResult{writeDigits(*value, targetBase)} : TooLargeResult();
 }
 
-std::string Num_Change(std::string_view inputText, std::optional<Extended> sourceId, std::optional<Extended> targetId)
+ConversionResult Num_Change(std::string_view inputText, std::optional<Extended> sourceId,
+                            std::optional<Extended> targetId)
 {
     if (inputText.empty() || !sourceId || !targetId)
         return {};
@@ -193,7 +195,7 @@ std::string Num_Change(std::string_view inputText, std::optional<Extended> sourc
 
     const auto isAccepted = [&](char c) { return source->Base ? isDigitOf(c, *source->Base) : isRomanLetter(c); };
     if (!std::all_of(inputText.begin(), inputText.end(), isAccepted))
-        return source->InvalidInputText;
+        return InvalidDigitsResult(source->NumberName);
 
     // A Roman numeral goes on as the decimal text of its value.
     std::string romanValue;
@@ -204,19 +206,19 @@ std::string Num_Change(std::string_view inputText, std::optional<Extended> sourc
     } else {
         const std::optional<std::int32_t> value = readRoman(inputText);
         if (!value)
-            return std::string(ResultTooLarge);
+            return TooLargeResult();
         romanValue = std::to_string(*value);
         digits = romanValue;
     }
     if (target->Base)
         return BaseConvert(digits, sourceBase, *target->Base);
 
-    const std::string decimal = BaseConvert(digits, sourceBase, 10);
-    if (decimal == ResultTooLarge)
+    const ConversionResult decimal = BaseConvert(digits, sourceBase, 10);
+    if (decimal.IsError())
         return decimal;
     std::int32_t value = 0; // a decimal text BaseConvert wrote always fits
-    std::from_chars(decimal.data(), decimal.data() + decimal.size(), value);
-    return value <= LargestRomanOutput ? writeRoman(value) : std::string(ResultTooLarge);
+    std::from_chars(decimal.Text.data(), decimal.Text.data() + decimal.Text.size(), value);
+    return value <= LargestRomanOutput ? ConversionResult{writeRoman(value)} : TooLargeResult();
 }
 
 } // namespace velmar

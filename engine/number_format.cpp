@@ -2,24 +2,30 @@
 
 namespace velmar {
 
-std::string_view FormatPatternFor(std::int32_t viewType)
+ResultForm ResultFormOf(std::int32_t viewType)
 {
-    switch (viewType) {
-    case 2:
-        return "%.*e";
-    case 3:
-        return "%.*f";
-    case 4:
-        return "%.*n";
-    default:
-        return "%.10g";
-    }
+    const bool known = viewType >= ViewTypeOf(ResultForm::AutoFormat) && viewType <= ViewTypeOf(ResultForm::Commas);
+    return known ? static_cast<ResultForm>(viewType) : ResultForm::AutoFormat;
 }
 
-NumberFormatSetting MakeNumberFormatSetting(std::int32_t viewType, std::int32_t precision)
+std::string_view FormatPatternFor(ResultForm form)
 {
-    const bool known = viewType >= 1 && viewType <= 4;
-    return {known ? viewType : 1, precision, std::string(FormatPatternFor(viewType))};
+    switch (form) {
+    case ResultForm::AutoFormat:
+        break;
+    case ResultForm::Scientific:
+        return "%.*e";
+    case ResultForm::Fixed:
+        return "%.*f";
+    case ResultForm::Commas:
+        return "%.*n";
+    }
+    return "%.10g";
+}
+
+NumberFormatSetting MakeNumberFormatSetting(ResultForm form, std::int32_t precision)
+{
+    return {form, precision, std::string(FormatPatternFor(form))};
 }
 
 } // namespace velmar

@@ -172,16 +172,11 @@ NumberReading ReadNumber(std::string_view completedText)
     return {valueOf(syntax), 0};
 }
 
-std::string InvalidNumberText(std::size_t errorPosition)
-{
-    return "invalid number [" + std::to_string(errorPosition) + "]";
-}
-
 InputReading ReadInputText(std::string_view inputText)
 {
     const NumberReading reading = ReadNumber(CompleteNumberText(inputText));
     if (reading.ErrorPosition != 0)
-        return {false, 0, InvalidNumberText(reading.ErrorPosition)};
+        return {false, 0, InvalidNumberResult(reading.ErrorPosition)};
     return {true, reading.Value, {}};
 }
 

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/conversion_result.h"
 #include "engine/extended.h"
 
 namespace velmar {
@@ -21,15 +22,12 @@ struct NumberReading {
 // leaves the extended range while it is read.
 NumberReading ReadNumber(std::string_view completedText);
 
-// "invalid number [n]"
-std::string InvalidNumberText(std::size_t errorPosition);
-
 // Steps 2 and 3 of the standard conversion sequence: completes and reads the
-// input text; on a syntax error ErrorText holds the result box's text.
+// input text; on a syntax error Failure holds the converters' answer.
 struct InputReading {
     bool IsNumber = false;
     Extended Value = 0;
-    std::string ErrorText;
+    ConversionResult Failure;
 };
 InputReading ReadInputText(std::string_view inputText);
 

@@ -9,19 +9,18 @@ namespace velmar {
 namespace {
 
 constexpr int AutoFormatDigits = 10;
-constexpr int FixedDigits = 18;
-constexpr int LargestPrecision = 18;
 
+// A Precision beyond the digits a result holds gives the form's default.
 int ScientificDigits(int precision)
 {
-    if (precision < 0 || precision > LargestPrecision)
+    if (precision < 0 || precision > SignificantDigitLimit)
         return 15;
     return std::max(precision, 2);
 }
 
 int FixedDecimals(int precision)
 {
-    return precision < 0 || precision > LargestPrecision ? 2 : precision;
+    return precision < 0 || precision > SignificantDigitLimit ? 2 : precision;
 }
 
 class ResultWriter {
@@ -126,11 +125,12 @@ private:
 
 std::string FormatResult(Extended value, const NumberFormatSetting& setting, const RegionalMarks& marks)
 {
-    const int viewType = setting.ViewType;
-    const bool scientific = viewType == 2;
-    const bool fixed = viewType == 3 || viewType == 4;
+    const ResultForm form = setting.ViewType;
+    const bool scientific = form == ResultForm::Scientific;
+    const bool grouped = form == ResultForm::Commas;
+    const bool fixed = form == ResultForm::Fixed || grouped;
     const int significantLimit = scientific ? ScientificDigits(setting.Precision)
-        : fixed                             ? FixedDigits
+        : fixed                             ? SignificantDigitLimit
                                             : AutoFormatDigits;
     const int decimals = fixed ? FixedDecimals(setting.Precision) : AnyDecimals;
 
@@ -144,8 +144,8 @@ std::string FormatResult(Extended value, const NumberFormatSetting& setting, con
     writer.Sign(digits);
     if (scientific)
         writer.Scientific(digits, significantLimit);
-    else if (fixed && digits.Exponent <= FixedDigits)
-        writer.Fixed(digits, decimals, viewType == 4);
+    else if (fixed && digits.Exponent <= SignificantDigitLimit)
+        writer.Fixed(digits, decimals, grouped);
     else
         writer.General(digits, significantLimit);
     return writer.Take();

@@ -1,5 +1,6 @@
 #include "engine/temperature_converter.h"
 
+#include "catalogue/special_units.h"
 #include "engine/checked_arithmetic.h"
 #include "engine/number_reading.h"
 #include "engine/result_formatting.h"
@@ -7,11 +8,10 @@
 namespace velmar {
 namespace {
 
-// Unit ids of the scales as the Temperature table carries them; Celsius is 1.
-constexpr Extended FahrenheitId = 2;
-constexpr Extended KelvinId = 3;
-constexpr Extended RankineId = 4;
-constexpr Extended ReaumurId = 5;
+constexpr Extended FahrenheitId = UnitId(TemperatureUnit::Fahrenheit);
+constexpr Extended KelvinId = UnitId(TemperatureUnit::Kelvin);
+constexpr Extended RankineId = UnitId(TemperatureUnit::Rankine);
+constexpr Extended ReaumurId = UnitId(TemperatureUnit::Reaumur);
 
 // Where 0 Celsius lies on the other scales.
 constexpr Extended CelsiusZeroInFahrenheit = 32;
@@ -68,15 +68,16 @@ Extended fromCelsius(Extended celsius, Extended targetId)
 
 } // namespace
 
-std::string Temp_Change(std::string_view inputText, std::optional<Extended> sourceId, std::optional<Extended> targetId,
-                        const NumberFormatSetting& setting, const RegionalMarks& marks)
+ConversionResult Temp_Change(std::string_view inputText, std::optional<Extended> sourceId,
+                             std::optional<Extended> targetId, const NumberFormatSetting& setting,
+                             const RegionalMarks& marks)
 {
     if (inputText.empty() || !sourceId || !targetId)
         return {};
     const InputReading reading = ReadInputText(inputText);
     if (!reading.IsNumber)
-        return reading.ErrorText;
-    return FormatResult(fromCelsius(toCelsius(reading.Value, *sourceId), *targetId), setting, marks);
+        return reading.Failure;
+    return {FormatResult(fromCelsius(toCelsius(reading.Value, *sourceId), *targetId), setting, marks)};
 }
 
 } // namespace velmar

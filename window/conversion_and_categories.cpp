@@ -26,9 +26,9 @@ void Tfrm_Converter::MainChange(QObject*)
     memory.ValueIn = txt_In->text().toStdString();
     memory.FormatIn = lst_In->selectedPosition();
     memory.FormatOut = lst_Out->selectedPosition();
-    const std::string result = ConvertInCategory(catalogue_, category, memory.ValueIn, memory.FormatIn,
-                                                 memory.FormatOut, numberFormat_, marks_);
-    txt_Out->setText(QString::fromStdString(result));
+    const ConversionResult result = ConvertInCategory(catalogue_, category, memory.ValueIn, memory.FormatIn,
+                                                      memory.FormatOut, numberFormat_, marks_);
+    txt_Out->setText(QString::fromStdString(result.Text));
 }
 
 void Tfrm_Converter::TabSet1Change(QObject*, int newTab, bool&)

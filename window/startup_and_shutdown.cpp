@@ -129,11 +129,11 @@ void Tfrm_Converter::LoadSettings()
     SelectStoredTab(profile, *TabSet1);
 
     const bool maximized = profile.readBool(MainSection, IsMaximized, isMaximized());
-    const std::int32_t viewType = profile.readInteger(MainSection, ViewType, 1);
+    const std::int32_t viewType = profile.readInteger(MainSection, ViewType, ViewTypeOf(ResultForm::AutoFormat));
     const std::int32_t precision = profile.readInteger(MainSection, Precision, 4);
     if (profile.readBool(MainSection, SortedUnitLists, false))
         mnu_SortUnitLists1Click(mnu_SortUnitLists1);
-    numberFormat_ = MakeNumberFormatSetting(viewType, precision);
+    numberFormat_ = MakeNumberFormatSetting(ResultFormOf(viewType), precision);
 
     if (maximized)
         setWindowState(windowState() | Qt::WindowMaximized);
@@ -194,7 +194,7 @@ void Tfrm_Converter::SaveSettings()
     profile.writeInteger(MainSection, FormWidth, frame.width());
     profile.writeInteger(MainSection, FormHeight, frame.height());
     profile.writeBool(MainSection, IsMaximized, isMaximized());
-    profile.writeInteger(MainSection, ViewType, numberFormat_.ViewType);
+    profile.writeInteger(MainSection, ViewType, ViewTypeOf(numberFormat_.ViewType));
     profile.writeInteger(MainSection, Precision, numberFormat_.Precision);
     profile.writeBool(MainSection, SortedUnitLists, mnu_SortUnitLists1->isChecked());
     const ConverterFonts fonts = converterFonts();

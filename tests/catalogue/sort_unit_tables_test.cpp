@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "catalogue/sort_unit_tables.h"
+#include "catalogue/special_units.h"
 
 using namespace velmar;
 
@@ -55,9 +56,9 @@ TEST(SortUnitTables, SpecialCategoriesSortWithTheirIds)
     const std::vector<std::string_view> fractions = {"mixed number", "[im]proper fraction"};
     EXPECT_EQ(namesOf(catalogue, FractionsIndex), fractions);
     // The converters find their units by id, wherever the sort put them.
-    EXPECT_EQ(catalogue.unit(FractionsIndex, 1).Factor, 2.0L);
+    EXPECT_EQ(catalogue.unit(FractionsIndex, 1).Factor, UnitId(FractionsUnit::MixedNumber));
     EXPECT_EQ(catalogue.unit(NumbersIndex, 1).Name, "base-10");
-    EXPECT_EQ(catalogue.unit(NumbersIndex, 1).Factor, 14.0L);
+    EXPECT_EQ(catalogue.unit(NumbersIndex, 1).Factor, BaseNUnitId(10));
 }
 
 TEST(SortUnitTables, EveryTableIsAscendingAndKeepsEachUnitWhole)

@@ -105,10 +105,18 @@ TEST(UnitCatalogue, CategoryIndexIsExactAndCaseSensitive)
         int index;
     };
     const Case cases[] = {
-        {"Length", 0},     {"Volume - Dry", 3}, {"Temperature", 13},
-        {"Numbers", 16},   {"Fractions", 17},   {"Thermal Conductivity", 21},
-        {"length", 0},     {"Mass ", 0},        {"", 0},
-        {"Volume-Dry", 0}, {"Mass", 6},
+        {"Length", LengthIndex},
+        {"Volume - Dry", VolumeDryIndex},
+        {"Temperature", TemperatureIndex},
+        {"Numbers", NumbersIndex},
+        {"Fractions", FractionsIndex},
+        {"Thermal Conductivity", ThermalConductivityIndex},
+        {"Mass", MassIndex},
+        // anything else falls back to Length
+        {"length", LengthIndex},
+        {"Mass ", LengthIndex},
+        {"", LengthIndex},
+        {"Volume-Dry", LengthIndex},
     };
     for (const Case& c : cases)
         EXPECT_EQ(Category_Index(c.name), c.index) << c.name;
@@ -117,12 +125,12 @@ TEST(UnitCatalogue, CategoryIndexIsExactAndCaseSensitive)
 TEST(UnitCatalogue, RebuildingRestoresCatalogueOrder)
 {
     UnitCatalogue catalogue;
-    auto& length = catalogue.table(0);
+    auto& length = catalogue.table(LengthIndex);
     std::reverse(length.begin(), length.end());
-    EXPECT_EQ(catalogue.unit(0, 1).Name, "fingerbreadth (Biblical)");
+    EXPECT_EQ(catalogue.unit(LengthIndex, 1).Name, "fingerbreadth (Biblical)");
     catalogue.BuildUnitTables();
-    EXPECT_EQ(catalogue.unit(0, 1).Name, "kilometer");
-    EXPECT_EQ(catalogue.unit(0, 38).Name, "fingerbreadth (Biblical)");
+    EXPECT_EQ(catalogue.unit(LengthIndex, 1).Name, "kilometer");
+    EXPECT_EQ(catalogue.unit(LengthIndex, 38).Name, "fingerbreadth (Biblical)");
 }
 
 } // namespace

@@ -4,16 +4,17 @@
 
 #include <cmath>
 #include <initializer_list>
-#include <stdexcept>
-#include <string>
+#include <string_view>
 
 #include <gtest/gtest.h>
 
 #include "catalogue/unit_catalogue.h"
 #include "tests/support/exact_rational.h"
+#include "tests/support/unit_positions.h"
 
 using namespace velmar;
-using test_support::ExactRational;
+using ::test_support::ExactRational;
+using velmar::test_support::PositionOf;
 
 namespace {
 
@@ -21,11 +22,7 @@ const UnitCatalogue Catalogue;
 
 long double factor(int category, std::string_view name)
 {
-    for (const UnitEntry& entry : Catalogue.table(category)) {
-        if (entry.Name == name)
-            return entry.Factor;
-    }
-    throw std::invalid_argument("no unit " + std::string(name));
+    return Catalogue.unit(category, PositionOf(Catalogue, category, name) + 1).Factor;
 }
 
 // π to far more digits than any rounding to 64 bits can see.

@@ -35,12 +35,23 @@ void closeIfOpen(int& fd)
     fd = -1;
 }
 
-pid_t spawn(const std::vector<std::string>& arguments, const Pipe& in, const Pipe& out, const Pipe& err)
+pid_t spawn(const std::vector<std::string>& arguments, const Pipe& in, const Pipe& out, const Pipe& err,
+            OutputTarget output)
 {
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, in.Read, STDIN_FILENO);
-    posix_spawn_file_actions_adddup2(&actions, out.Write, STDOUT_FILENO);
+    switch (output) {
+    case OutputTarget::Collected:
+        posix_spawn_file_actions_adddup2(&actions, out.Write, STDOUT_FILENO);
+        break;
+    case OutputTarget::Closed:
+        posix_spawn_file_actions_addclose(&actions, STDOUT_FILENO);
+        break;
+    case OutputTarget::FullDevice:
+        posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/full", O_WRONLY, 0);
+        break;
+    }
     posix_spawn_file_actions_adddup2(&actions, err.Write, STDERR_FILENO);
 
     std::vector<char*> argv;
@@ -61,7 +72,7 @@ pid_t spawn(const std::vector<std::string>& arguments, const Pipe& in, const Pip
 
 } // namespace
 
-ProcessResult RunConverter(const std::vector<std::string>& arguments, std::string_view input)
+ProcessResult RunConverter(const std::vector<std::string>& arguments, std::string_view input, OutputTarget output)
 {
     // The converter may exit before reading all of its input.
     std::signal(SIGPIPE, SIG_IGN);
@@ -69,7 +80,7 @@ ProcessResult RunConverter(const std::vector<std::string>& arguments, std::strin
     Pipe in;
     Pipe out;
     Pipe err;
-    const pid_t pid = spawn(arguments, in, out, err);
+    const pid_t pid = spawn(arguments, in, out, err, output);
     closeIfOpen(in.Read);
     closeIfOpen(out.Write);
     closeIfOpen(err.Write);

@@ -11,10 +11,19 @@ struct ProcessResult {
     std::string Err;
 };
 
+// Where the converter's standard output goes: collected into Out, or to a
+// descriptor that fails every write.
+enum class OutputTarget {
+    Collected,
+    Closed,     // no descriptor: writing fails with EBADF
+    FullDevice, // /dev/full: writing fails with ENOSPC
+};
+
 // Runs velmar-convert with `arguments`, feeding `input` to its standard input
 // while collecting both output streams (so large inputs and outputs cannot
 // deadlock).
-ProcessResult RunConverter(const std::vector<std::string>& arguments, std::string_view input = {});
+ProcessResult RunConverter(const std::vector<std::string>& arguments, std::string_view input = {},
+                           OutputTarget output = OutputTarget::Collected);
 
 // The lines of an output, without their "\n"; text after the last "\n" comes
 // back as a last line marked "<no line end>".

@@ -1,13 +1,14 @@
 #include <gtest/gtest.h>
 
+#include "catalogue/special_units.h"
 #include "engine/fraction_converter.h"
 
 using namespace velmar;
 
 namespace {
 
-constexpr Extended Improper = 1;
-constexpr Extended Mixed = 2;
+constexpr Extended Improper = UnitId(FractionsUnit::ImproperFraction);
+constexpr Extended Mixed = UnitId(FractionsUnit::MixedNumber);
 
 TEST(Fractions, BothLayouts)
 {
@@ -55,15 +56,15 @@ TEST(Fractions, BothLayouts)
         {"1/2", "invalid number [2]", "invalid number [2]"},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(Frac_Change(c.input, Improper), c.improper) << c.input.substr(0, 40);
-        EXPECT_EQ(Frac_Change(c.input, Mixed), c.mixed) << c.input.substr(0, 40);
+        EXPECT_EQ(Frac_Change(c.input, Improper).Text, c.improper) << c.input.substr(0, 40);
+        EXPECT_EQ(Frac_Change(c.input, Mixed).Text, c.mixed) << c.input.substr(0, 40);
     }
 }
 
 TEST(Fractions, EmptyInputOrNoTargetEmptiesTheResult)
 {
-    EXPECT_EQ(Frac_Change("", Improper), "");
-    EXPECT_EQ(Frac_Change("0.5", std::nullopt), "");
+    EXPECT_EQ(Frac_Change("", Improper).Text, "");
+    EXPECT_EQ(Frac_Change("0.5", std::nullopt).Text, "");
 }
 
 } // namespace

@@ -1,20 +1,17 @@
 #include <gtest/gtest.h>
 
+#include "catalogue/special_units.h"
 #include "engine/number_base_converter.h"
 
 using namespace velmar;
 
 namespace {
 
-constexpr Extended Binary = 1;
-constexpr Extended Octal = 2;
-constexpr Extended Decimal = 3;
-constexpr Extended Hexadecimal = 4;
-constexpr Extended Roman = 5;
-constexpr Extended base(int n)
-{
-    return n + 4;
-}
+constexpr Extended Binary = UnitId(NumbersUnit::Binary);
+constexpr Extended Octal = UnitId(NumbersUnit::Octal);
+constexpr Extended Decimal = UnitId(NumbersUnit::Decimal);
+constexpr Extended Hexadecimal = UnitId(NumbersUnit::Hexadecimal);
+constexpr Extended Roman = UnitId(NumbersUnit::RomanNumeral);
 
 struct Case {
     std::string input;
@@ -26,7 +23,7 @@ struct Case {
 void expectConversions(const std::vector<Case>& cases)
 {
     for (const Case& c : cases)
-        EXPECT_EQ(Num_Change(c.input, c.from, c.to), c.expected)
+        EXPECT_EQ(Num_Change(c.input, c.from, c.to).Text, c.expected)
             << c.input.substr(0, 40) << " (" << c.input.size() << " characters) " << c.from << "->" << c.to;
 }
 
@@ -36,19 +33,19 @@ TEST(NumberBases, ConvertsBetweenBasesAndRomanNumerals)
         {"255", Decimal, Hexadecimal, "FF"},
         {"255", Decimal, Binary, "11111111"},
         {"255", Decimal, Octal, "377"},
-        {"255", Decimal, base(36), "73"},
+        {"255", Decimal, BaseNUnitId(36), "73"},
         {"255", Decimal, Roman, "CCLV"},
         {"ff", Hexadecimal, Decimal, "255"},
-        {"fF", base(16), base(10), "255"},
+        {"fF", BaseNUnitId(16), BaseNUnitId(10), "255"},
         {"MCMXCIV", Roman, Decimal, "1994"},
         {"IIII", Roman, Roman, "IV"},
         {"0000", Binary, Decimal, "0"},
         {"0", Decimal, Roman, ""},
         {"2147483647", Decimal, Hexadecimal, "7FFFFFFF"},
-        {"2147483647", Decimal, base(36), "ZIK0ZJ"},
+        {"2147483647", Decimal, BaseNUnitId(36), "ZIK0ZJ"},
         {"7FFFFFFF", Hexadecimal, Decimal, "2147483647"},
         {"17777777777", Octal, Decimal, "2147483647"},
-        {"z", base(36), Decimal, "35"},
+        {"z", BaseNUnitId(36), Decimal, "35"},
         {"4000", Decimal, Roman, "MMMM"},
         {"999999", Decimal, Roman, std::string(999, 'M') + "CMXCIX"},
     });
@@ -69,9 +66,9 @@ TEST(NumberBases, RomanNumeralsAreReadFromTheRightWithoutFurtherRules)
 TEST(NumberBases, RomanNumeralsRoundTrip)
 {
     for (int value = 1; value <= 5000; ++value) {
-        const std::string numeral = Num_Change(std::to_string(value), Decimal, Roman);
-        ASSERT_EQ(Num_Change(numeral, Roman, Decimal), std::to_string(value)) << numeral;
-        ASSERT_EQ(Num_Change(numeral, Roman, Roman), numeral);
+        const std::string numeral = Num_Change(std::to_string(value), Decimal, Roman).Text;
+        ASSERT_EQ(Num_Change(numeral, Roman, Decimal).Text, std::to_string(value)) << numeral;
+        ASSERT_EQ(Num_Change(numeral, Roman, Roman).Text, numeral);
     }
 }
 
@@ -86,10 +83,10 @@ TEST(NumberBases, CharactersOutsideTheSourceSetGiveTheUnitsMessage)
         {"1,000", Decimal, Binary, "invalid decimal number"},
         {"G", Hexadecimal, Decimal, "invalid hexadecimal number"},
         {"mcm", Roman, Decimal, "invalid Roman numeral"},
-        {"3", base(3), Decimal, "invalid base-3 number"},
-        {"ABC", base(12), Decimal, "invalid base-12 number"},
-        {"c", base(12), Decimal, "invalid base-12 number"},
-        {"é", base(36), Decimal, "invalid base-36 number"},
+        {"3", BaseNUnitId(3), Decimal, "invalid base-3 number"},
+        {"ABC", BaseNUnitId(12), Decimal, "invalid base-12 number"},
+        {"c", BaseNUnitId(12), Decimal, "invalid base-12 number"},
+        {"é", BaseNUnitId(36), Decimal, "invalid base-36 number"},
         // the set is checked before the length limit
         {std::string(40, '1') + "2", Binary, Decimal, "invalid binary number"},
     });
@@ -109,19 +106,19 @@ TEST(NumberBases, LengthLimitsAndTheThirtyTwoBitRange)
         {"1" + std::string(31, '0'), Binary, Decimal, "result too large"},
         {std::string(32, '0') + "1", Binary, Decimal, "result too large"},
         // the limits go with the base, whichever unit names it
-        {std::string(32, '0') + "1", base(2), Decimal, "result too large"},
-        {"00000000001", base(10), Decimal, "result too large"},
-        {"0000000001", base(10), Decimal, "1"},
-        {"000000000001", base(8), Decimal, "result too large"},
-        {"00000000001", base(8), Decimal, "1"},
-        {"000000001", base(16), Decimal, "result too large"},
-        {"0000000f", base(16), Decimal, "15"},
+        {std::string(32, '0') + "1", BaseNUnitId(2), Decimal, "result too large"},
+        {"00000000001", BaseNUnitId(10), Decimal, "result too large"},
+        {"0000000001", BaseNUnitId(10), Decimal, "1"},
+        {"000000000001", BaseNUnitId(8), Decimal, "result too large"},
+        {"00000000001", BaseNUnitId(8), Decimal, "1"},
+        {"000000001", BaseNUnitId(16), Decimal, "result too large"},
+        {"0000000f", BaseNUnitId(16), Decimal, "15"},
         {"0000000f", Hexadecimal, Decimal, "15"},
         {"00000000001", Octal, Decimal, "1"},
         // bases without a length limit: leading zeros stand for nothing
-        {std::string(100, '0') + "ZIK0ZJ", base(36), Decimal, "2147483647"},
-        {std::string(100, '0') + "ZIK0ZK", base(36), Decimal, "result too large"},
-        {std::string(100, '0') + "1", base(3), Decimal, "1"},
+        {std::string(100, '0') + "ZIK0ZJ", BaseNUnitId(36), Decimal, "2147483647"},
+        {std::string(100, '0') + "ZIK0ZK", BaseNUnitId(36), Decimal, "result too large"},
+        {std::string(100, '0') + "1", BaseNUnitId(3), Decimal, "1"},
     });
 }
 
@@ -142,8 +139,8 @@ TEST(NumberBases, MegabyteInputs)
     const std::size_t megabyte = 1 << 20;
     const std::size_t megabytes10 = 10 * megabyte;
     expectConversions({
-        {std::string(megabytes10, 'Z'), base(36), Decimal, "result too large"},
-        {std::string(megabytes10, '0'), base(36), Decimal, "0"},
+        {std::string(megabytes10, 'Z'), BaseNUnitId(36), Decimal, "result too large"},
+        {std::string(megabytes10, '0'), BaseNUnitId(36), Decimal, "0"},
         {std::string(megabyte, '1'), Decimal, Binary, "result too large"},
         {std::string(megabyte, '1') + "-", Decimal, Binary, "invalid decimal number"},
         {std::string(megabyte, 'M'), Roman, Decimal, "1048576000"},
@@ -153,22 +150,35 @@ TEST(NumberBases, MegabyteInputs)
 
 TEST(NumberBases, EmptyInputOrMissingSelectionEmptiesTheResult)
 {
-    EXPECT_EQ(Num_Change("", Decimal, Binary), "");
-    EXPECT_EQ(Num_Change("5", std::nullopt, Binary), "");
-    EXPECT_EQ(Num_Change("5", Decimal, std::nullopt), "");
+    EXPECT_EQ(Num_Change("", Decimal, Binary).Text, "");
+    EXPECT_EQ(Num_Change("5", std::nullopt, Binary).Text, "");
+    EXPECT_EQ(Num_Change("5", Decimal, std::nullopt).Text, "");
 }
 
 TEST(NumberBases, BaseConvert)
 {
-    EXPECT_EQ(BaseConvert("xyz", 10, 0), "xyz");
-    EXPECT_EQ(BaseConvert("255", 10, 16), "FF");
-    EXPECT_EQ(BaseConvert("0", 2, 36), "0");
-    EXPECT_EQ(BaseConvert("7fffffff", 16, 10), "2147483647");
-    EXPECT_EQ(BaseConvert("100000000", 16, 10), "result too large");
-    // Nonsense from a direct caller is refused, never looped over.
-    EXPECT_EQ(BaseConvert("12", 10, 1), "result too large");
-    EXPECT_EQ(BaseConvert("12", 1, 10), "result too large");
-    EXPECT_EQ(BaseConvert("1-2", 10, 10), "result too large");
+    const struct {
+        const char* Digits;
+        std::int32_t SourceBase;
+        std::int32_t TargetBase;
+        const char* Text;
+        ResultKind Kind;
+    } cases[] = {
+        {"xyz", 10, 0, "xyz", ResultKind::Value},
+        {"255", 10, 16, "FF", ResultKind::Value},
+        {"0", 2, 36, "0", ResultKind::Value},
+        {"7fffffff", 16, 10, "2147483647", ResultKind::Value},
+        {"100000000", 16, 10, "result too large", ResultKind::TooLarge},
+        // Nonsense from a direct caller is refused, never looped over.
+        {"12", 10, 1, "result too large", ResultKind::TooLarge},
+        {"12", 1, 10, "result too large", ResultKind::TooLarge},
+        {"1-2", 10, 10, "result too large", ResultKind::TooLarge},
+    };
+    for (const auto& c : cases) {
+        const ConversionResult result = BaseConvert(c.Digits, c.SourceBase, c.TargetBase);
+        EXPECT_EQ(result.Text, c.Text) << c.Digits;
+        EXPECT_EQ(result.Kind, c.Kind) << c.Digits;
+    }
 }
 
 } // namespace

@@ -10,7 +10,7 @@ namespace {
 
 std::string convert(const UnitCatalogue& catalogue, int category, std::string_view input, int source, int target)
 {
-    return ConvertInCategory(catalogue, category, input, source, target, NumberFormatSetting{}, RegionalMarks{});
+    return ConvertInCategory(catalogue, category, input, source, target, NumberFormatSetting{}, RegionalMarks{}).Text;
 }
 
 TEST(SpecialCategoryDispatch, ListPositionsSelectUnitsOfTheCurrentTable)

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "catalogue/special_units.h"
 #include "engine/floating_point_fault.h"
 #include "engine/temperature_converter.h"
 
@@ -7,15 +8,15 @@ using namespace velmar;
 
 namespace {
 
-constexpr Extended Celsius = 1;
-constexpr Extended Fahrenheit = 2;
-constexpr Extended Kelvin = 3;
-constexpr Extended Rankine = 4;
-constexpr Extended Reaumur = 5;
+constexpr Extended Celsius = UnitId(TemperatureUnit::Celsius);
+constexpr Extended Fahrenheit = UnitId(TemperatureUnit::Fahrenheit);
+constexpr Extended Kelvin = UnitId(TemperatureUnit::Kelvin);
+constexpr Extended Rankine = UnitId(TemperatureUnit::Rankine);
+constexpr Extended Reaumur = UnitId(TemperatureUnit::Reaumur);
 
 std::string autoFormat(std::string_view input, Extended from, Extended to)
 {
-    return Temp_Change(input, from, to, NumberFormatSetting{}, RegionalMarks{});
+    return Temp_Change(input, from, to, NumberFormatSetting{}, RegionalMarks{}).Text;
 }
 
 TEST(Temperature, OneNinthIsTheNearestExtendedValue)
@@ -60,15 +61,15 @@ TEST(Temperature, ConvertsThroughCelsiusInTheFixedOrderOfOperations)
 TEST(Temperature, EmptyInputOrMissingSelectionEmptiesTheResult)
 {
     EXPECT_EQ(autoFormat("", Celsius, Kelvin), "");
-    EXPECT_EQ(Temp_Change("5", std::nullopt, Kelvin, {}, {}), "");
-    EXPECT_EQ(Temp_Change("5", Celsius, std::nullopt, {}, {}), "");
+    EXPECT_EQ(Temp_Change("5", std::nullopt, Kelvin, {}, {}).Text, "");
+    EXPECT_EQ(Temp_Change("5", Celsius, std::nullopt, {}, {}).Text, "");
 }
 
 TEST(Temperature, WritesTheResultInTheCurrentFormat)
 {
-    const NumberFormatSetting scientific = MakeNumberFormatSetting(2, 4);
-    EXPECT_EQ(Temp_Change("100", Celsius, Fahrenheit, scientific, {}), "2.120E+002");
-    EXPECT_EQ(Temp_Change("37", Celsius, Fahrenheit, {}, RegionalMarks{",", "."}), "98,6");
+    const NumberFormatSetting scientific = MakeNumberFormatSetting(ResultForm::Scientific, 4);
+    EXPECT_EQ(Temp_Change("100", Celsius, Fahrenheit, scientific, {}).Text, "2.120E+002");
+    EXPECT_EQ(Temp_Change("37", Celsius, Fahrenheit, {}, RegionalMarks{",", "."}).Text, "98,6");
 }
 
 TEST(Temperature, OverflowEscapesAsAFault)

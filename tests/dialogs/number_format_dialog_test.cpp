@@ -16,6 +16,8 @@ using velmar::test_support::ModalWatcher;
 
 namespace {
 
+using enum ResultForm;
+
 QString SampleOf(QWidget& dialog)
 {
     return dialog.findChild<QLabel*>(QStringLiteral("Label1"))->text();
@@ -26,44 +28,45 @@ QSpinBox& DigitBoxOf(QWidget& dialog)
     return *dialog.findChild<QSpinBox*>(QStringLiteral("SpinEdit1"));
 }
 
-QRadioButton& ChoiceOf(QWidget& dialog, int viewType)
+QRadioButton& ChoiceOf(QWidget& dialog, ResultForm form)
 {
-    return *dialog.findChild<QRadioButton*>(QStringLiteral("RadioButton%1").arg(viewType));
+    return *dialog.findChild<QRadioButton*>(QStringLiteral("RadioButton%1").arg(ViewTypeOf(form)));
 }
 
 // Clicks the round mark: a radio button takes clicks on its mark and caption only.
-void Choose(QWidget& dialog, int viewType)
+void Choose(QWidget& dialog, ResultForm form)
 {
-    QRadioButton& choice = ChoiceOf(dialog, viewType);
+    QRadioButton& choice = ChoiceOf(dialog, form);
     QTest::mouseClick(&choice, Qt::LeftButton, {}, QPoint(6, choice.height() / 2));
 }
 
 TEST(NumberFormatDialog, SampleFollowsEveryFormAndDigitCount)
 {
     struct FormSamples {
-        int ViewType;
+        ResultForm Form;
         const char* Samples[10];
     };
     const FormSamples table[] = {
-        {2,
+        {Scientific,
          {"1.2E+006", "1.2E+006", "1.2E+006", "1.23E+006", "1.235E+006", "1.2346E+006", "1.23457E+006", "1.234568E+006",
           "1.2345679E+006", "1.23456789E+006"}},
-        {3,
+        {Fixed,
          {"1234568", "1234567.9", "1234567.89", "1234567.890", "1234567.8901", "1234567.89012", "1234567.890123",
           "1234567.8901235", "1234567.89012346", "1234567.890123456"}},
-        {4,
+        {Commas,
          {"1,234,568", "1,234,567.9", "1,234,567.89", "1,234,567.890", "1,234,567.8901", "1,234,567.89012",
           "1,234,567.890123", "1,234,567.8901235", "1,234,567.89012346", "1,234,567.890123456"}},
     };
     for (const FormSamples& form : table) {
-        Tfrm_NumberFormat dialog(nullptr, MakeNumberFormatSetting(1, 0), RegionalMarks{});
+        Tfrm_NumberFormat dialog(nullptr, MakeNumberFormatSetting(AutoFormat, 0), RegionalMarks{});
         dialog.show();
-        Choose(dialog, form.ViewType);
+        Choose(dialog, form.Form);
         QSpinBox& digits = DigitBoxOf(dialog);
         QTest::keyClicks(&digits, "7"); // typing is refused; only the arrows move it
         for (int expected = 0; expected <= 9; ++expected) {
             EXPECT_EQ(digits.value(), expected);
-            EXPECT_EQ(SampleOf(dialog), form.Samples[expected]) << "form " << form.ViewType << ", digits " << expected;
+            EXPECT_EQ(SampleOf(dialog), form.Samples[expected])
+                << "form " << ViewTypeOf(form.Form) << ", digits " << expected;
             QTest::keyClick(&digits, Qt::Key_Up);
         }
         EXPECT_EQ(digits.value(), 9);
@@ -73,33 +76,34 @@ TEST(NumberFormatDialog, SampleFollowsEveryFormAndDigitCount)
 TEST(NumberFormatDialog, OpensOnTheStoredFormAndDigits)
 {
     struct Case {
-        int ViewType;
+        ResultForm Form;
         int Precision;
         int ShownDigits;
         const char* Sample;
     };
     const Case cases[] = {
-        {1, 4, 4, "1234567.89"}, {1, 9, 9, "1234567.89"}, {2, 3, 3, "1.23E+006"},          {3, 4, 4, "1234567.8901"},
-        {4, 0, 0, "1,234,568"},  {2, -1, 0, "1.2E+006"},  {3, 15, 9, "1234567.890123456"},
+        {AutoFormat, 4, 4, "1234567.89"},    {AutoFormat, 9, 9, "1234567.89"}, {Scientific, 3, 3, "1.23E+006"},
+        {Fixed, 4, 4, "1234567.8901"},       {Commas, 0, 0, "1,234,568"},      {Scientific, -1, 0, "1.2E+006"},
+        {Fixed, 15, 9, "1234567.890123456"},
     };
     for (const Case& c : cases) {
-        Tfrm_NumberFormat dialog(nullptr, MakeNumberFormatSetting(c.ViewType, c.Precision), RegionalMarks{});
-        SCOPED_TRACE(::testing::Message() << "ViewType " << c.ViewType << ", Precision " << c.Precision);
-        for (int viewType = 1; viewType <= 4; ++viewType)
-            EXPECT_EQ(ChoiceOf(dialog, viewType).isChecked(), viewType == c.ViewType) << viewType;
+        Tfrm_NumberFormat dialog(nullptr, MakeNumberFormatSetting(c.Form, c.Precision), RegionalMarks{});
+        SCOPED_TRACE(::testing::Message() << "ViewType " << ViewTypeOf(c.Form) << ", Precision " << c.Precision);
+        for (const ResultForm form : {AutoFormat, Scientific, Fixed, Commas})
+            EXPECT_EQ(ChoiceOf(dialog, form).isChecked(), form == c.Form) << ViewTypeOf(form);
         EXPECT_EQ(DigitBoxOf(dialog).value(), c.ShownDigits);
-        EXPECT_EQ(DigitBoxOf(dialog).isEnabled(), c.ViewType != 1);
+        EXPECT_EQ(DigitBoxOf(dialog).isEnabled(), c.Form != AutoFormat);
         EXPECT_EQ(SampleOf(dialog), c.Sample);
     }
 }
 
 TEST(NumberFormatDialog, ChoosingAFormRefreshesSampleAndDigitBox)
 {
-    Tfrm_NumberFormat dialog(nullptr, MakeNumberFormatSetting(3, 4), RegionalMarks{});
+    Tfrm_NumberFormat dialog(nullptr, MakeNumberFormatSetting(Fixed, 4), RegionalMarks{});
     dialog.show();
-    Choose(dialog, 4);
+    Choose(dialog, Commas);
     EXPECT_EQ(SampleOf(dialog), "1,234,567.8901");
-    Choose(dialog, 1);
+    Choose(dialog, AutoFormat);
     EXPECT_EQ(SampleOf(dialog), "1234567.89");
     const QSpinBox& digits = DigitBoxOf(dialog);
     EXPECT_FALSE(digits.isEnabled());
@@ -109,10 +113,10 @@ TEST(NumberFormatDialog, ChoosingAFormRefreshesSampleAndDigitBox)
 
 TEST(NumberFormatDialog, SamplesUseTheRegionalMarks)
 {
-    Tfrm_NumberFormat dialog(nullptr, MakeNumberFormatSetting(1, 2), RegionalMarks{",", "."});
+    Tfrm_NumberFormat dialog(nullptr, MakeNumberFormatSetting(AutoFormat, 2), RegionalMarks{",", "."});
     dialog.show();
     EXPECT_EQ(SampleOf(dialog), "1234567,89");
-    Choose(dialog, 4);
+    Choose(dialog, Commas);
     EXPECT_EQ(SampleOf(dialog), "1.234.567,89");
 }
 
@@ -124,21 +128,22 @@ TEST(NumberFormatDialog, OnlyConfirmingReturnsTheNewSetting)
         std::optional<NumberFormatSetting> Result;
     };
     const Case cases[] = {
-        {"OK", [](QWidget& dialog) { ClickButton(dialog, "btn_OK"); }, NumberFormatSetting{3, 9, "%.*f"}},
-        {"Enter", [](QWidget& dialog) { QTest::keyClick(&dialog, Qt::Key_Return); }, NumberFormatSetting{3, 9, "%.*f"}},
+        {"OK", [](QWidget& dialog) { ClickButton(dialog, "btn_OK"); }, NumberFormatSetting{Fixed, 9, "%.*f"}},
+        {"Enter", [](QWidget& dialog) { QTest::keyClick(&dialog, Qt::Key_Return); },
+         NumberFormatSetting{Fixed, 9, "%.*f"}},
         {"AutoFormat, then OK keeps the digits",
          [](QWidget& dialog) {
-             Choose(dialog, 1);
+             Choose(dialog, AutoFormat);
              ClickButton(dialog, "btn_OK");
          },
-         NumberFormatSetting{1, 9, "%.10g"}},
+         NumberFormatSetting{AutoFormat, 9, "%.10g"}},
         {"Cancel", [](QWidget& dialog) { ClickButton(dialog, "btn_Cancel"); }, std::nullopt},
         {"Escape", [](QWidget& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); }, std::nullopt},
     };
     for (const Case& c : cases) {
         ModalWatcher watcher(c.Answer);
         const std::optional<NumberFormatSetting> result
-            = RunNumberFormatDialog(nullptr, MakeNumberFormatSetting(3, 15), RegionalMarks{});
+            = RunNumberFormatDialog(nullptr, MakeNumberFormatSetting(Fixed, 15), RegionalMarks{});
         EXPECT_EQ(watcher.answered(), 1) << c.Name;
         ASSERT_EQ(result.has_value(), c.Result.has_value()) << c.Name;
         if (result) {

@@ -8,29 +8,21 @@
 #include "engine/floating_point_fault.h"
 #include "engine/linear_arithmetic.h"
 #include "engine/linear_converter.h"
+#include "tests/support/unit_positions.h"
 
 namespace velmar {
 namespace {
 
-constexpr int Length = 0;
-
 class LinearConversion : public testing::Test {
 protected:
-    // The list position of a Length unit: its table position less one.
-    int PositionOf(std::string_view name) const
-    {
-        for (int position = 1; position <= catalogue.tableSize(Length); ++position)
-            if (catalogue.unit(Length, position).Name == name)
-                return position - 1;
-        ADD_FAILURE() << "no unit " << name;
-        return -1;
-    }
+    // The list position of a Length unit.
+    int PositionOf(std::string_view name) const { return test_support::PositionOf(catalogue, LengthIndex, name); }
 
-    Extended FactorOf(std::string_view name) const { return catalogue.unit(Length, PositionOf(name) + 1).Factor; }
+    Extended FactorOf(std::string_view name) const { return catalogue.unit(LengthIndex, PositionOf(name) + 1).Factor; }
 
     std::string Convert(std::string_view input, int source, int target) const
     {
-        return ConvertInCategory(catalogue, Length, input, source, target, {}, {});
+        return ConvertInCategory(catalogue, LengthIndex, input, source, target, {}, {}).Text;
     }
 
     std::string Convert(std::string_view input, std::string_view source, std::string_view target) const
@@ -96,7 +88,7 @@ TEST_F(LinearConversion, AnOverflowWhileReadingEscapes)
 TEST_F(LinearConversion, NothingToConvertGivesAnEmptyResult)
 {
     const int meter = PositionOf("meter");
-    const int outOfRange = catalogue.tableSize(Length);
+    const int outOfRange = catalogue.tableSize(LengthIndex);
     EXPECT_EQ(Convert("", meter, meter), "");
     EXPECT_EQ(Convert("5", -1, meter), "");
     EXPECT_EQ(Convert("5", meter, -1), "");
@@ -106,7 +98,8 @@ TEST_F(LinearConversion, NothingToConvertGivesAnEmptyResult)
 
 TEST(LinearChange, WritesInTheGivenFormAndMarks)
 {
-    EXPECT_EQ(Linear_Change("1234.5", 1, 1, MakeNumberFormatSetting(4, 2), {",", "."}), "1.234,50");
+    EXPECT_EQ(Linear_Change("1234.5", 1, 1, MakeNumberFormatSetting(ResultForm::Commas, 2), {",", "."}).Text,
+              "1.234,50");
 }
 
 } // namespace

@@ -42,7 +42,8 @@ TEST_P(ReadingError, ReportsTheFirstMisfit)
 {
     const InputReading reading = ReadInputText(GetParam().Text);
     EXPECT_FALSE(reading.IsNumber);
-    EXPECT_EQ(reading.ErrorText, GetParam().ErrorText);
+    EXPECT_EQ(reading.Failure.Text, GetParam().ErrorText);
+    EXPECT_EQ(reading.Failure.Kind, ResultKind::InvalidNumber);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -76,7 +77,8 @@ class ReadingValue : public testing::TestWithParam<ValueCase> { };
 TEST_P(ReadingValue, ReadsTheValue)
 {
     const InputReading reading = ReadInputText(GetParam().Text);
-    ASSERT_TRUE(reading.IsNumber) << reading.ErrorText;
+    ASSERT_TRUE(reading.IsNumber) << reading.Failure.Text;
+    EXPECT_FALSE(reading.Failure.IsError());
     EXPECT_EQ(reading.Value, GetParam().Value);
 }
 

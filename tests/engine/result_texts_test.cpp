@@ -1,67 +1,58 @@
 #include <gtest/gtest.h>
 
 #include "engine/conversion_dispatch.h"
-#include "engine/result_texts.h"
+#include "tests/support/unit_positions.h"
 
 namespace velmar {
 namespace {
 
-// List positions of the units used below.
-constexpr int Kilometer = 0;
-constexpr int Meter = 3;
-constexpr int Millimeter = 6;
-constexpr int Binary = 0;
-constexpr int Octal = 1;
-constexpr int Decimal = 2;
-constexpr int Hexadecimal = 3;
-constexpr int Roman = 4;
-constexpr int Base3 = 6;
-constexpr int Base36 = 39;
-constexpr int Improper = 0;
-constexpr int Mixed = 1;
-constexpr int Celsius = 0;
-constexpr int Fahrenheit = 1;
-
 // Every error text the converters write, next to results that come close.
 TEST(ResultTexts, TellEveryConvertersErrorTextFromAResult)
 {
+    using enum ResultKind;
+    const NumberFormatSetting scientific = MakeNumberFormatSetting(ResultForm::Scientific, 2);
     const struct {
         int Category;
         const char* Input;
-        int Source;
-        int Target;
+        const char* Source; // empty: no selection
+        const char* Target;
         const char* Text;
-        bool IsError;
+        ResultKind Kind;
+        NumberFormatSetting Format = {};
     } cases[] = {
-        {LengthIndex, "12a", Meter, Kilometer, "invalid number [3]", true},
-        {LengthIndex, "1E4932", Meter, Millimeter, "result too large", true},
-        {LengthIndex, "1500", Meter, Kilometer, "1.5", false},
-        {TemperatureIndex, "-40", Celsius, Fahrenheit, "-40", false},
-        {TemperatureIndex, "1,5", Celsius, Fahrenheit, "invalid number [2]", true},
-        {NumbersIndex, "12", Binary, Decimal, "invalid binary number", true},
-        {NumbersIndex, "8", Octal, Decimal, "invalid octal number", true},
-        {NumbersIndex, "1.5", Decimal, Binary, "invalid decimal number", true},
-        {NumbersIndex, "G", Hexadecimal, Decimal, "invalid hexadecimal number", true},
-        {NumbersIndex, "mcm", Roman, Decimal, "invalid Roman numeral", true},
-        {NumbersIndex, "3", Base3, Decimal, "invalid base-3 number", true},
-        {NumbersIndex, "1000000", Decimal, Roman, "result too large", true},
-        {NumbersIndex, "255", Decimal, Roman, "CCLV", false},
-        {NumbersIndex, "0", Decimal, Roman, "", false},
-        {NumbersIndex, "z", Base36, Decimal, "35", false},
-        {FractionsIndex, "0.3333333333", -1, Improper, "decimal too precise", true},
-        {FractionsIndex, "2147483648", -1, Improper, "result too large", true},
-        {FractionsIndex, "-2.25", -1, Mixed, "-2 and 1/4", false},
-        {FractionsIndex, "x", -1, Mixed, "invalid number [1]", true},
+        {LengthIndex, "12a", "meter", "kilometer", "invalid number [3]", InvalidNumber},
+        {LengthIndex, "1E4932", "meter", "millimeter", "result too large", TooLarge},
+        {LengthIndex, "1500", "meter", "kilometer", "1.5", Value},
+        {LengthIndex, "1E9999", "meter", "kilometer", "INF", Value},
+        {LengthIndex, "1.1E4932", "meter", "meter", "1.1E+4932", Value, scientific},
+        {TemperatureIndex, "-40", "Celsius", "Fahrenheit", "-40", Value},
+        {TemperatureIndex, "-1E9999", "Celsius", "Fahrenheit", "INF", Value},
+        {TemperatureIndex, "1,5", "Celsius", "Fahrenheit", "invalid number [2]", InvalidNumber},
+        {NumbersIndex, "12", "binary", "decimal", "invalid binary number", InvalidDigits},
+        {NumbersIndex, "8", "octal", "decimal", "invalid octal number", InvalidDigits},
+        {NumbersIndex, "1.5", "decimal", "binary", "invalid decimal number", InvalidDigits},
+        {NumbersIndex, "G", "hexadecimal", "decimal", "invalid hexadecimal number", InvalidDigits},
+        {NumbersIndex, "mcm", "Roman numeral", "decimal", "invalid Roman numeral", InvalidDigits},
+        {NumbersIndex, "3", "base-3", "decimal", "invalid base-3 number", InvalidDigits},
+        {NumbersIndex, "1000000", "decimal", "Roman numeral", "result too large", TooLarge},
+        {NumbersIndex, "255", "decimal", "Roman numeral", "CCLV", Value},
+        {NumbersIndex, "4000", "decimal", "Roman numeral", "MMMM", Value},
+        {NumbersIndex, "0", "decimal", "Roman numeral", "", Value},
+        {NumbersIndex, "z", "base-36", "decimal", "35", Value},
+        {FractionsIndex, "0.3333333333", "", "[im]proper fraction", "decimal too precise", TooPrecise},
+        {FractionsIndex, "2147483648", "", "[im]proper fraction", "result too large", TooLarge},
+        {FractionsIndex, "-2.25", "", "mixed number", "-2 and 1/4", Value},
+        {FractionsIndex, "x", "", "mixed number", "invalid number [1]", InvalidNumber},
     };
     const UnitCatalogue catalogue;
     for (const auto& c : cases) {
-        const std::string text = ConvertInCategory(catalogue, c.Category, c.Input, c.Source, c.Target,
-                                                   NumberFormatSetting{}, RegionalMarks{});
-        ASSERT_EQ(text, c.Text) << c.Input;
-        EXPECT_EQ(IsErrorText(text), c.IsError) << text;
+        const ConversionResult result = ConvertInCategory(
+            catalogue, c.Category, c.Input, test_support::PositionOf(catalogue, c.Category, c.Source),
+            test_support::PositionOf(catalogue, c.Category, c.Target), c.Format, RegionalMarks{});
+        ASSERT_EQ(result.Text, c.Text) << c.Input;
+        EXPECT_EQ(result.Kind, c.Kind) << result.Text;
+        EXPECT_EQ(result.IsError(), c.Kind != Value) << result.Text;
     }
-    for (const char* result : {"INF", "-INF", "NAN", "1.5E+4932", "MMMM"})
-        EXPECT_FALSE(IsErrorText(result)) << result;
 }
 
 } // namespace

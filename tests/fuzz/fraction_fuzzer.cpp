@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "catalogue/special_units.h"
 #include "engine/floating_point_fault.h"
 #include "engine/fraction_converter.h"
 #include "tests/fuzz/fuzz_support.h"
@@ -15,8 +16,8 @@
 namespace velmar::fuzz {
 namespace {
 
-constexpr Extended ImproperId = 1;
-constexpr Extended MixedId = 2;
+constexpr Extended ImproperId = UnitId(FractionsUnit::ImproperFraction);
+constexpr Extended MixedId = UnitId(FractionsUnit::MixedNumber);
 
 struct Ratio {
     std::int64_t Numerator;
@@ -70,7 +71,7 @@ std::optional<Ratio> parseMixed(std::string_view text)
 std::string convert(std::string_view text, std::optional<Extended> target)
 {
     try {
-        std::string result = Frac_Change(text, target);
+        std::string result = Frac_Change(text, target).Text;
         requireOneLineOfPrintableText(result, "Fractions result");
         return result;
     } catch (const FloatingPointFault& fault) {

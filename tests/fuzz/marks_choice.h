@@ -17,11 +17,12 @@ inline const RegionalMarks& takeMarks(FuzzInput& input)
     return pairs[input.takeIndex(pairs.size())];
 }
 
-// A format kind (mostly 1 to 4, sometimes outside) and any precision.
+// A form as a stored ViewType names it (mostly 1 to 4, sometimes outside)
+// and any precision.
 inline NumberFormatSetting takeNumberFormat(FuzzInput& input)
 {
     const auto viewType = static_cast<std::int32_t>(input.takeIndex(6));
-    return MakeNumberFormatSetting(viewType, input.takeInt32());
+    return MakeNumberFormatSetting(ResultFormOf(viewType), input.takeInt32());
 }
 
 } // namespace velmar::fuzz

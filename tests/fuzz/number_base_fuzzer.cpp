@@ -5,23 +5,30 @@
 #include <optional>
 #include <string>
 
+#include "catalogue/special_units.h"
 #include "engine/number_base_converter.h"
 #include "tests/fuzz/fuzz_support.h"
+#include "tests/fuzz/unit_choice.h"
 
 namespace velmar::fuzz {
 namespace {
 
-constexpr int UnitCount = 40; // ids 1 to 40: binary ... Roman numeral ... base-36
-constexpr Extended DecimalId = 3;
-constexpr int RomanId = 5;
+constexpr Extended DecimalId = UnitId(NumbersUnit::Decimal);
 
-// One of the 40 unit ids, or no selection.
-std::optional<Extended> takeUnitId(FuzzInput& input)
+// The base of a unit's digits; 0 for the Roman numeral.
+std::size_t baseOf(Extended unitId)
 {
-    const auto choice = input.takeIndex(UnitCount + 1);
-    if (choice == 0)
-        return std::nullopt;
-    return static_cast<Extended>(choice);
+    if (unitId == UnitId(NumbersUnit::Binary))
+        return 2;
+    if (unitId == UnitId(NumbersUnit::Octal))
+        return 8;
+    if (unitId == UnitId(NumbersUnit::Decimal))
+        return 10;
+    if (unitId == UnitId(NumbersUnit::Hexadecimal))
+        return 16;
+    if (unitId == UnitId(NumbersUnit::RomanNumeral))
+        return 0;
+    return static_cast<std::size_t>(unitId - BaseNUnitId(SmallestListedBase)) + SmallestListedBase;
 }
 
 // The characters of a numeral in the unit's output: upper-case digits below
@@ -29,22 +36,16 @@ std::optional<Extended> takeUnitId(FuzzInput& input)
 bool isWrittenNumeral(std::string_view text, Extended unitId)
 {
     const std::string_view digits = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ";
-    const int id = static_cast<int>(unitId);
-    const int base = id == 1 ? 2 : id == 2 ? 8 : id == 3 ? 10 : id == 4 ? 16 : id - 4;
-    const std::string_view allowed = id == RomanId ? std::string_view("IVXLCDM") : digits.substr(0, base);
+    const std::size_t base = baseOf(unitId);
+    const std::string_view allowed = base == 0 ? std::string_view("IVXLCDM") : digits.substr(0, base);
     return text.find_first_not_of(allowed) == std::string_view::npos;
 }
 
-bool isErrorText(std::string_view text)
-{
-    return text.starts_with("invalid ") || text == "result too large";
-}
-
-std::string convert(std::string_view text, std::optional<Extended> source, std::optional<Extended> target)
+ConversionResult convert(std::string_view text, std::optional<Extended> source, std::optional<Extended> target)
 {
     try {
-        std::string result = Num_Change(text, source, target);
-        requireOneLineOfPrintableText(result, "Numbers result");
+        ConversionResult result = Num_Change(text, source, target);
+        requireOneLineOfPrintableText(result.Text, "Numbers result");
         return result;
     } catch (...) {
         fail("the Numbers converter threw", text);
@@ -53,22 +54,22 @@ std::string convert(std::string_view text, std::optional<Extended> source, std::
 
 void checkConversion(std::string_view text, std::optional<Extended> source, std::optional<Extended> target)
 {
-    const std::string result = convert(text, source, target);
+    const ConversionResult result = convert(text, source, target);
     if (text.empty() || !source || !target) {
-        if (!result.empty())
-            fail("no input or no unit, yet a result", result);
+        if (!result.Text.empty() || result.IsError())
+            fail("no input or no unit, yet a result", result.Text);
         return;
     }
-    if (isErrorText(result))
+    if (result.IsError())
         return;
-    if (!isWrittenNumeral(result, *target))
-        fail("result holds characters outside the target's digits", result);
-    if (result.empty())
+    if (!isWrittenNumeral(result.Text, *target))
+        fail("result holds characters outside the target's digits", result.Text);
+    if (result.Text.empty())
         return; // zero as a Roman numeral
-    const std::string value = convert(text, source, DecimalId);
-    const std::string valueOfResult = convert(result, target, DecimalId);
+    const std::string value = convert(text, source, DecimalId).Text;
+    const std::string valueOfResult = convert(result.Text, target, DecimalId).Text;
     if (value != valueOfResult)
-        fail("result converted back to decimal differs from the input's value", result);
+        fail("result converted back to decimal differs from the input's value", result.Text);
 }
 
 } // namespace
@@ -78,15 +79,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     using namespace velmar::fuzz;
     FuzzInput input(data, size);
-    const auto source = takeUnitId(input);
-    const auto target = takeUnitId(input);
+    const auto source = takeUnitId(input, velmar::NumbersIndex);
+    const auto target = takeUnitId(input, velmar::NumbersIndex);
     const std::int32_t sourceBase = input.takeInt32();
     const std::int32_t targetBase = input.takeInt32();
     const std::string_view text = input.rest();
 
     checkConversion(text, source, target);
     try {
-        const std::string converted = velmar::BaseConvert(text, sourceBase, targetBase);
+        const std::string converted = velmar::BaseConvert(text, sourceBase, targetBase).Text;
         if (targetBase == 0 && converted != text)
             fail("BaseConvert to base 0 changed the text", converted);
         if (targetBase != 0)

@@ -71,7 +71,7 @@ std::string formatted(Extended value, const NumberFormatSetting& setting, const 
 
 void checkAutoFormatReadsBack(Extended value)
 {
-    const NumberFormatSetting autoFormat = MakeNumberFormatSetting(1, 0);
+    const NumberFormatSetting autoFormat = MakeNumberFormatSetting(ResultForm::AutoFormat, 0);
     const std::string text = formatted(value, autoFormat, DefaultMarks);
     if (!std::isfinite(value))
         return;
@@ -84,17 +84,18 @@ void checkAutoFormatReadsBack(Extended value)
 
 void checkGroupedIsFixedWithMarks(Extended value, std::int32_t precision)
 {
-    std::string grouped = formatted(value, MakeNumberFormatSetting(4, precision), DefaultMarks);
+    std::string grouped = formatted(value, MakeNumberFormatSetting(ResultForm::Commas, precision), DefaultMarks);
     std::erase(grouped, ',');
-    const std::string fixed = formatted(value, MakeNumberFormatSetting(3, precision), DefaultMarks);
+    const std::string fixed = formatted(value, MakeNumberFormatSetting(ResultForm::Fixed, precision), DefaultMarks);
     if (grouped != fixed)
         fail("grouped fixed form differs from the fixed form", fixed);
 }
 
 void checkValue(Extended value, std::int32_t precision, const RegionalMarks& marks)
 {
-    for (std::int32_t viewType = 1; viewType <= 4; ++viewType)
-        formatted(value, MakeNumberFormatSetting(viewType, precision), marks);
+    for (const ResultForm form :
+         {ResultForm::AutoFormat, ResultForm::Scientific, ResultForm::Fixed, ResultForm::Commas})
+        formatted(value, MakeNumberFormatSetting(form, precision), marks);
     checkAutoFormatReadsBack(value);
     checkGroupedIsFixedWithMarks(value, precision);
 }

@@ -104,7 +104,7 @@ void showEveryTab(Tfrm_Converter& window)
 struct Remembered {
     QStringList Captions;
     int TabIndex;
-    std::int32_t ViewType;
+    ResultForm ViewType;
     std::int32_t Precision;
     std::array<CategoryMemory, CategoryCount> Memory;
 };

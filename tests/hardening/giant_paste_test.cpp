@@ -5,10 +5,9 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 
-#include <algorithm>
-
 #include <gtest/gtest.h>
 
+#include "tests/support/unit_positions.h"
 #include "window/converter_window.h"
 #include "window/tab_set.h"
 #include "window/unit_list_box.h"
@@ -20,13 +19,6 @@ namespace {
 
 constexpr int BoxCapacity = 32767;
 constexpr int GiantSize = 10 << 20;
-
-int listPosition(Tfrm_Converter& window, int category, std::string_view name)
-{
-    const auto& table = window.catalogue().table(category);
-    const auto unit = std::ranges::find(table, name, &UnitEntry::Name);
-    return unit == table.end() ? -1 : static_cast<int>(unit - table.begin());
-}
 
 TEST(GiantPaste, TheBoxKeepsTheBeginningAndItsResultIsShown)
 {
@@ -52,8 +44,10 @@ TEST(GiantPaste, TheBoxKeepsTheBeginningAndItsResultIsShown)
         Tfrm_Converter window(RegionalMarks{});
         auto* tabs = window.findChild<TabSet*>("TabSet1");
         tabs->setTabIndex(static_cast<int>(tabs->tabs().indexOf(ToQString(caption))));
-        window.findChild<UnitListBox*>("lst_In")->setSelectedPosition(listPosition(window, c.Category, c.Source));
-        window.findChild<UnitListBox*>("lst_Out")->setSelectedPosition(listPosition(window, c.Category, c.Target));
+        window.findChild<UnitListBox*>("lst_In")->setSelectedPosition(
+            test_support::PositionOf(window.catalogue(), c.Category, c.Source));
+        window.findChild<UnitListBox*>("lst_Out")->setSelectedPosition(
+            test_support::PositionOf(window.catalogue(), c.Category, c.Target));
         auto* input = window.findChild<UpperCaseLineEdit*>("txt_In");
 
         input->paste();

@@ -94,7 +94,7 @@ TEST_F(SettingsTest, FirstStartShowsDefaultsAndWritesEveryKeyInItsOrder)
     EXPECT_EQ(lstOut->selectedPosition(), -1);
     EXPECT_EQ(txtIn->text(), "");
     EXPECT_FALSE(sorted());
-    EXPECT_EQ(window->numberFormat().ViewType, 1);
+    EXPECT_EQ(window->numberFormat().ViewType, ResultForm::AutoFormat);
     EXPECT_EQ(window->numberFormat().Precision, 4);
     EXPECT_FALSE(window->isMaximized());
     EXPECT_EQ(window->size(), QSize(610, 450));
@@ -144,7 +144,7 @@ TEST_F(SettingsTest, EveryChoiceAndEveryCategorysMemoryComesBackAfterARestart)
     tabSet->setTabText(LengthIndex, "Mass");
     tabSet->setTabText(MassIndex, "Length");
     tabSet->setTabIndex(VolumeDryIndex);
-    window->numberFormat() = MakeNumberFormatSetting(3, 2);
+    window->numberFormat() = MakeNumberFormatSetting(ResultForm::Fixed, 2);
     QFont textFont(QStringLiteral("Courier New"), 12);
     textFont.setItalic(true);
     QFont tabFont(QStringLiteral("DejaVu Sans"), 9);
@@ -164,7 +164,7 @@ TEST_F(SettingsTest, EveryChoiceAndEveryCategorysMemoryComesBackAfterARestart)
     EXPECT_EQ(tabSet->tabText(LengthIndex), "Mass");
     EXPECT_EQ(tabSet->tabText(MassIndex), "Length");
     EXPECT_EQ(tabSet->tabIndex(), VolumeDryIndex);
-    EXPECT_EQ(window->numberFormat().ViewType, 3);
+    EXPECT_EQ(window->numberFormat().ViewType, ResultForm::Fixed);
     EXPECT_EQ(window->numberFormat().Precision, 2);
     EXPECT_EQ(window->numberFormat().FormatPattern, "%.*f");
     const ConverterFonts fonts = window->converterFonts();
@@ -267,24 +267,24 @@ TEST_F(SettingsTest, AFormatOutsideTheFourKindsBecomesAutomatic)
 {
     const struct {
         const char* keys;
-        std::int32_t viewType;
+        ResultForm form;
         std::int32_t precision;
         const char* pattern;
     } cases[] = {
-        {"ViewType=7\nPrecision=2\n", 1, 2, "%.10g"},
-        {"ViewType=0\n", 1, 4, "%.10g"},
-        {"ViewType=4\nPrecision=15\n", 4, 15, "%.*n"}, // digits are kept unchecked
-        {"ViewType=2\nPrecision=-3\n", 2, -3, "%.*e"},
+        {"ViewType=7\nPrecision=2\n", ResultForm::AutoFormat, 2, "%.10g"},
+        {"ViewType=0\n", ResultForm::AutoFormat, 4, "%.10g"},
+        {"ViewType=4\nPrecision=15\n", ResultForm::Commas, 15, "%.*n"}, // digits are kept unchecked
+        {"ViewType=2\nPrecision=-3\n", ResultForm::Scientific, -3, "%.*e"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.keys);
         writeSettings(std::string("[Velmar Converter]\n") + c.keys);
         start();
-        EXPECT_EQ(window->numberFormat().ViewType, c.viewType);
+        EXPECT_EQ(window->numberFormat().ViewType, c.form);
         EXPECT_EQ(window->numberFormat().Precision, c.precision);
         EXPECT_EQ(window->numberFormat().FormatPattern, c.pattern);
         const ProfileDocument saved = closeAndRead();
-        EXPECT_EQ(saved.readInteger(Main, "ViewType", 0), c.viewType);
+        EXPECT_EQ(saved.readInteger(Main, "ViewType", 0), ViewTypeOf(c.form));
         EXPECT_EQ(saved.readInteger(Main, "Precision", 0), c.precision);
     }
 }

@@ -3,7 +3,8 @@
 #
 #   packaging/product.h  generated facts, reachable from everywhere
 #   text < catalogue < engine < cli, widgets < settings < dialogs < window
-#   packaging, tests and bench sit on top and may include anything
+#   packaging and tests sit on top and may include anything below them;
+#   bench sits above tests, whose support helpers it shares
 #
 # A folder may include its own headers and those of any lower layer; cli and
 # widgets are siblings and include neither each other nor anything above.
@@ -17,7 +18,7 @@ cd "$root"
 
 declare -A rank=(
     [text]=1 [catalogue]=2 [engine]=3 [cli]=4 [widgets]=4
-    [settings]=5 [dialogs]=6 [window]=7 [packaging]=8 [tests]=9 [bench]=9
+    [settings]=5 [dialogs]=6 [window]=7 [packaging]=8 [tests]=9 [bench]=10
 )
 qt_free_folders='^(text|catalogue|engine|cli|settings/profile)/'
 

@@ -137,7 +137,8 @@ TEST_F(DialogCommandsTest, EachDialogIsModalOverTheWindowAndGoneWhenTheCommandRe
 TEST_F(DialogCommandsTest, NumberFormatOkRewritesTheResultExceptInNumbersAndFractions)
 {
     const auto fixedWithCommas = [](QWidget& dialog) {
-        auto* choice = dialog.findChild<QRadioButton*>(QStringLiteral("RadioButton4"));
+        auto* choice
+            = dialog.findChild<QRadioButton*>(QStringLiteral("RadioButton%1").arg(ViewTypeOf(ResultForm::Commas)));
         QTest::mouseClick(choice, Qt::LeftButton, {}, QPoint(6, choice->height() / 2));
         dialog.findChild<QSpinBox*>(QStringLiteral("SpinEdit1"))->setValue(2);
         Confirm(dialog);
@@ -158,7 +159,7 @@ TEST_F(DialogCommandsTest, NumberFormatOkRewritesTheResultExceptInNumbersAndFrac
         {"Fractions, OK", FractionsIndex, -1, ProperFractionPosition, "0.5", fixedWithCommas, "1/2", "1/2"},
     };
     for (const auto& c : cases) {
-        window->numberFormat() = MakeNumberFormatSetting(1, 4);
+        window->numberFormat() = MakeNumberFormatSetting(ResultForm::AutoFormat, 4);
         memory(c.Category) = {c.Input, c.FormatIn, c.FormatOut};
         tabSet->setTabIndex(MassIndex);
         tabSet->setTabIndex(c.Category); // the switch loads the memory and converts
@@ -167,7 +168,7 @@ TEST_F(DialogCommandsTest, NumberFormatOkRewritesTheResultExceptInNumbersAndFrac
         runCommand("mnu_Result1", c.Reply);
         EXPECT_EQ(txtOut->text(), c.After) << c.Name;
     }
-    EXPECT_EQ(window->numberFormat().ViewType, 4);
+    EXPECT_EQ(window->numberFormat().ViewType, ResultForm::Commas);
     EXPECT_EQ(window->numberFormat().Precision, 2);
 }
 

@@ -162,7 +162,7 @@ TEST_F(EditCommandsTest, InvertSwapsTheUnitsAndFeedsTheResultBack)
         const char* InvertedResult;
     } cases[] = {
         {LengthIndex, "meter", "kilometer", "1000", {}, "1", "1000"},
-        {LengthIndex, "meter", "meter", "1234.5", MakeNumberFormatSetting(4, 2), "1234.5", "1,234.50"},
+        {LengthIndex, "meter", "meter", "1234.5", MakeNumberFormatSetting(ResultForm::Commas, 2), "1234.5", "1,234.50"},
         {LengthIndex, "meter", "kilometer", "1..", {}, "0", "0"},
         {TemperatureIndex, "Celsius", "Fahrenheit", "100", {}, "212", "100"},
         // The text stays the same, yet the swapped units are recorded.
@@ -223,7 +223,7 @@ TEST_F(EditCommandsTest, InvertRefusesWithAnErrorBoxAndChangesNothing)
 
 TEST_F(EditCommandsTest, AResultBeyondTheRangeIsReportedAndInvertsNothing)
 {
-    window->numberFormat() = MakeNumberFormatSetting(2, 1);
+    window->numberFormat() = MakeNumberFormatSetting(ResultForm::Scientific, 1);
     showConversion(LengthIndex, "meter", "meter", "1.1897E4932");
     ASSERT_EQ(txtOut->text(), "1.2E+4932");
     item("mnu_ReverseSelectedUnits1")->trigger();

@@ -1,0 +1,65 @@
+#include "cli/output.h"
+
+#include <cerrno>
+#include <system_error>
+#include <unistd.h>
+
+#include "cli/io_block.h"
+#include "cli/program_name.h"
+
+namespace velmar {
+namespace {
+
+// Writes all of `text`, going on after interruptions and partial writes;
+// false (errno set) when writing fails.
+bool writeAll(int fileDescriptor, std::string_view text)
+{
+    std::size_t written = 0;
+    while (written < text.size()) {
+        const ssize_t count = ::write(fileDescriptor, text.data() + written, text.size() - written);
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count < 0)
+            return false;
+        written += static_cast<std::size_t>(count);
+    }
+    return true;
+}
+
+} // namespace
+
+OutputBuffer::OutputBuffer()
+{
+    text_.reserve(2 * IoBlockSize);
+}
+
+void OutputBuffer::writeIfFull()
+{
+    if (text_.size() >= IoBlockSize)
+        flush();
+}
+
+void OutputBuffer::flush()
+{
+    if (!writeAll(STDOUT_FILENO, text_))
+        throw std::system_error(errno, std::generic_category(), "cannot write standard output");
+    text_.clear();
+}
+
+OutputBuffer& StandardOutput()
+{
+    static OutputBuffer output;
+    return output;
+}
+
+void WriteToStandardError(std::string_view text)
+{
+    writeAll(STDERR_FILENO, text);
+}
+
+std::string ProgramMessage(std::string_view message)
+{
+    return std::string(ProgramName) + ": " + std::string(message) + "\n";
+}
+
+} // namespace velmar
