@@ -29,7 +29,6 @@ namespace {
 
 constexpr int DesignWidth = 610;
 constexpr int DesignHeight = 450;
-constexpr int DesignTabStripHeight = 18;
 
 // Places a control at its design position; the layout rule takes over once
 // the panel has a size.
@@ -92,7 +91,7 @@ void Tfrm_Converter::createControls()
     TabSet1 = new TabSet(central);
     TabSet1->setObjectName(QStringLiteral("TabSet1"));
     TabSet1->setFont(DefaultTabFont().Font);
-    TabSet1->setFixedHeight(DesignTabStripHeight);
+    FitTabStripHeight();
     column->addWidget(Notebook1, 1);
     column->addWidget(TabSet1);
     setCentralWidget(central);

@@ -111,9 +111,15 @@ void TabSet::selectLast()
         requestUserChange(count() - 1);
 }
 
+// Measured on a bar like this one holding one tab, so that it holds before
+// the tabs are set.
 int TabSet::styleTabHeight() const
 {
-    return bar_->minimumSizeHint().height();
+    QTabBar probe;
+    probe.setShape(bar_->shape());
+    probe.setFont(bar_->font());
+    probe.addTab(QStringLiteral("Xg"));
+    return probe.minimumSizeHint().height();
 }
 
 bool TabSet::eventFilter(QObject* watched, QEvent* event)
