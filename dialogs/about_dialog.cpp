@@ -13,11 +13,16 @@
 #include "dialogs/about_emblem.h"
 #include "dialogs/dialog_look.h"
 #include "packaging/product.h"
+#include "widgets/readable_colour.h"
 
 namespace velmar {
 namespace {
 
-const QColor ContactColour(0x80, 0x00, 0x80);
+// The design's purple, as far as the window's background lets it be read.
+QColor ContactColour(const QPalette& colours)
+{
+    return ReadableOn(QColor(0x80, 0x00, 0x80), colours.color(QPalette::Window), colours.color(QPalette::WindowText));
+}
 
 QFont TitleFont()
 {
@@ -59,6 +64,7 @@ void PlaceCaptionAndValue(QLabel& caption, QLabel& value, int captionLeft, int v
     value.move(valueLeft - overflow, value.y());
 }
 
+// An invalid colour keeps the palette's text colour.
 QLabel* MakeLine(QWidget* parent, const QString& objectName, const QString& text, QRect geometry, const QFont& font,
                  const QColor& colour, Qt::Alignment alignment)
 {
@@ -67,15 +73,17 @@ QLabel* MakeLine(QWidget* parent, const QString& objectName, const QString& text
     line->setGeometry(geometry);
     line->setFont(font);
     line->setAlignment(alignment | Qt::AlignVCenter);
-    QPalette colours = line->palette();
-    colours.setColor(QPalette::WindowText, colour);
-    line->setPalette(colours);
+    if (colour.isValid()) {
+        QPalette colours = line->palette();
+        colours.setColor(QPalette::WindowText, colour);
+        line->setPalette(colours);
+    }
     return line;
 }
 
 // One of the centred lines of the right-hand column.
 QLabel* MakeColumnLine(QWidget* parent, const QString& objectName, const QString& text, int top,
-                       const QFont& font = DialogControlFont(), const QColor& colour = Qt::black)
+                       const QFont& font = DialogControlFont(), const QColor& colour = QColor())
 {
     return MakeLine(parent, objectName, text, QRect(248, top, 217, 16), font, colour, Qt::AlignHCenter);
 }
@@ -83,7 +91,7 @@ QLabel* MakeColumnLine(QWidget* parent, const QString& objectName, const QString
 QLabel* MakeContactLine(QWidget* parent, const QString& objectName, const QString& kind, const QString& text, int top,
                         const QFont& font)
 {
-    QLabel* line = MakeColumnLine(parent, objectName, text, top, font, ContactColour);
+    QLabel* line = MakeColumnLine(parent, objectName, text, top, font, ContactColour(parent->palette()));
     line->setToolTip(kind + text);
     return line;
 }
@@ -103,14 +111,13 @@ Tfrm_About::Tfrm_About(QWidget* owner, int totalUnits)
     auto* emblem = new AboutEmblem(Panel1);
     emblem->setGeometry(Panel1->contentsRect());
 
-    // The title twice: a white copy a pixel down and right under the real
+    // The title twice: a light copy a pixel down and right under the real
     // one gives it a raised look.
     const QString title = QString::fromUtf8(ApplicationTitle);
     const QFont titleFont = ShrunkToFit(TitleFont(), title, 210);
-    MakeLine(this, QStringLiteral("lab_TitleShadow"), title, QRect(253, 9, 210, 33), titleFont, Qt::white,
-             Qt::AlignHCenter);
-    MakeLine(this, QStringLiteral("lab_Title"), title, QRect(252, 8, 210, 33), titleFont,
-             palette().color(QPalette::WindowText), Qt::AlignHCenter);
+    MakeLine(this, QStringLiteral("lab_TitleShadow"), title, QRect(253, 9, 210, 33), titleFont,
+             palette().color(QPalette::Light), Qt::AlignHCenter);
+    MakeLine(this, QStringLiteral("lab_Title"), title, QRect(252, 8, 210, 33), titleFont, QColor(), Qt::AlignHCenter);
 
     MakeColumnLine(this, QStringLiteral("lab_Version"), VersionLine(), 48);
     MakeColumnLine(this, QStringLiteral("lab_Copyright"), tr("Copyright \u00a9 1997 Velmar Software"), 64);
@@ -128,9 +135,8 @@ Tfrm_About::Tfrm_About(QWidget* owner, int totalUnits)
     QPushButton* OKButton = MakeOkButton(*this, QRect(191, 194, 90, 27));
     QFont boldFont = font();
     boldFont.setBold(true);
-    const QColor text = palette().color(QPalette::WindowText);
     const auto makeBottomLine = [&](const QString& objectName, const QString& line, const QFont& lineFont) {
-        return MakeLine(this, objectName, line, QRect(0, 200, 0, 16), lineFont, text, Qt::AlignLeft);
+        return MakeLine(this, objectName, line, QRect(0, 200, 0, 16), lineFont, QColor(), Qt::AlignLeft);
     };
     PlaceCaptionAndValue(*makeBottomLine(QStringLiteral("lab_UnitsCaption"), tr("Total Units Supported: "), font()),
                          *makeBottomLine(QStringLiteral("lab_UnitCount"), QString::number(totalUnits), boldFont), 8,

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPixmap>
@@ -38,6 +39,25 @@ constexpr std::array<BasicColour, 16> BasicColours{{
     {QT_TRANSLATE_NOOP("velmar::FontDialogWithColour", "White"), 0xFFFFFF},
 }};
 
+// The installed face that shows a font, with its real style: a design face
+// such as "Arial" is not in the dialog's lists, and the dialog would start on
+// some alias without the font's bold.
+QFont InstalledFace(const QFont& font)
+{
+    const QFontInfo shown(font);
+    QFont installed(font);
+    installed.setFamily(shown.family());
+    installed.setStyleName(shown.styleName());
+    return installed;
+}
+
+bool SameLook(const QFont& first, const QFont& second)
+{
+    return first.family() == second.family() && first.pointSize() == second.pointSize() && first.bold() == second.bold()
+        && first.italic() == second.italic() && first.underline() == second.underline()
+        && first.strikeOut() == second.strikeOut();
+}
+
 QPixmap Swatch(const QColor& colour)
 {
     QPixmap swatch(16, 16);
@@ -55,7 +75,7 @@ FontDialogWithColour::FontDialogWithColour(const FontChoice& initial, QWidget* p
 
     // Qt's own dialog, embedded as a plain widget: it keeps its lists, its
     // effects and its sample, and this dialog adds the colour and the buttons.
-    fonts_ = new QFontDialog(initial.Font, this);
+    fonts_ = new QFontDialog(InstalledFace(initial.Font), this);
     fonts_->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
     fonts_->setWindowFlags(Qt::Widget);
     // Escape inside the embedded dialog ends the whole one.
@@ -99,7 +119,9 @@ FontChoice FontDialogWithColour::Chosen() const
 {
     const QColor colour
         = colours_->currentIndex() == initialColourRow_ ? initial_.Colour : colours_->currentData().value<QColor>();
-    return {fonts_->currentFont(), colour};
+    // Left as it was, the font keeps the name it was chosen by.
+    const QFont current = fonts_->currentFont();
+    return {SameLook(current, InstalledFace(initial_.Font)) ? initial_.Font : current, colour};
 }
 
 std::optional<FontChoice> PickFontWithFontDialog(const FontChoice& initial, QWidget* parent)

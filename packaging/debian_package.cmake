@@ -24,9 +24,12 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Loaded at run time, so dpkg-shlibdeps cannot see them: the display plugins
-# and the database driver the help window reads its collection with.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6sql6-sqlite")
+# Loaded at run time, so dpkg-shlibdeps cannot see them: the display plugins,
+# the database driver the help window reads its collection with, and the
+# faces that stand in for the design's Arial and Times New Roman.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6sql6-sqlite, fonts-liberation2")
+# Native Wayland windows instead of XWayland, and the message sounds.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, sound-theme-freedesktop")
 # The Reference menu's Calculator starts the first of these it finds.
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "gnome-calculator | kcalc | qalculate-gtk | galculator")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)

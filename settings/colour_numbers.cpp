@@ -76,7 +76,11 @@ std::int32_t PlainColourNumber(const QColor& colour)
 
 std::int32_t NumberForColour(const QColor& colour, std::int32_t storedNumber)
 {
-    return ColourFromNumber(storedNumber).rgb() == colour.rgb() ? storedNumber : PlainColourNumber(colour);
+    if (ColourFromNumber(storedNumber).rgb() == colour.rgb())
+        return storedNumber;
+    if (ColourFromNumber(WindowTextColourNumber).rgb() == colour.rgb())
+        return WindowTextColourNumber;
+    return PlainColourNumber(colour);
 }
 
 } // namespace velmar

@@ -38,7 +38,7 @@ void WriteFontChoice(ProfileDocument& profile, std::string_view prefix, const Fo
 {
     const std::string colourKey = FontKey(prefix, settings_keys::FontColor);
     // Read before writing: a system colour the user kept is written back as it was.
-    const std::int32_t storedColour = profile.readInteger(MainSection, colourKey, PlainColourNumber(font.Colour));
+    const std::int32_t storedColour = profile.readInteger(MainSection, colourKey, WindowTextColourNumber);
 
     profile.writeString(MainSection, FontKey(prefix, settings_keys::FontName), font.Font.family().toStdString());
     profile.writeInteger(MainSection, FontKey(prefix, settings_keys::FontSize), PointsOf(font.Font));

@@ -1,12 +1,12 @@
 #include "widgets/alert.h"
 
-#include <QApplication>
+#include "widgets/event_sound.h"
 
 namespace velmar {
 
 void ShowAlert(QWidget* owner, QMessageBox::Icon icon, const QString& title, const QString& sentence)
 {
-    QApplication::beep();
+    PlayMessageSound(icon);
     QMessageBox box(icon, title, sentence, QMessageBox::Ok, owner);
     box.exec();
 }

@@ -1,5 +1,6 @@
 #include "widgets/font_choice.h"
 
+#include <QGuiApplication>
 #include <QPalette>
 #include <QWidget>
 
@@ -13,10 +14,15 @@ FontChoice MakeFontChoice(const QString& face, int points, bool bold, QFont::Sty
 {
     QFont font(face, points, bold ? QFont::Bold : QFont::Normal);
     font.setStyleHint(kind);
-    return {font, Qt::black};
+    return {font, DesktopTextColour()};
 }
 
 } // namespace
+
+QColor DesktopTextColour()
+{
+    return QGuiApplication::palette().color(QPalette::Active, QPalette::WindowText);
+}
 
 FontChoice DefaultTextFont()
 {

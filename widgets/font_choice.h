@@ -11,7 +11,7 @@ namespace velmar {
 // a colour of its own. Underline and strikeout are never kept.
 struct FontChoice {
     QFont Font;
-    QColor Colour = Qt::black;
+    QColor Colour;
 };
 
 // The converter window's two fonts: the text font of its boxes, lists and
@@ -21,10 +21,14 @@ struct ConverterFonts {
     FontChoice Tab;
 };
 
-// "Arial", 10 points, bold, black.
+// The desktop palette's window text colour: readable on the window's
+// background in light and dark themes alike.
+QColor DesktopTextColour();
+
+// "Arial", 10 points, bold, in the desktop's text colour.
 FontChoice DefaultTextFont();
 
-// "Small Fonts", 7 points, regular, black.
+// "Small Fonts", 7 points, regular, in the desktop's text colour.
 FontChoice DefaultTabFont();
 
 // What the converter keeps of a chosen font: face, size rounded to whole

@@ -1,6 +1,7 @@
 // The dispatcher that writes the result box, the category switch, and the
 // unit-name lists the two unit lists show.
 
+#include <QAccessible>
 #include <QAction>
 #include <QLabel>
 
@@ -28,7 +29,23 @@ void Tfrm_Converter::MainChange(QObject*)
     memory.FormatOut = lst_Out->selectedPosition();
     const ConversionResult result = ConvertInCategory(catalogue_, category, memory.ValueIn, memory.FormatIn,
                                                       memory.FormatOut, numberFormat_, marks_);
-    txt_Out->setText(QString::fromStdString(result.Text));
+    showResult(QString::fromStdString(result.Text));
+}
+
+// The beginning of a result says what it is ("invalid number [2]"), so a
+// result wider than the box shows from its start. The box is never focused
+// while the input changes, so a screen reader hears of it only by the events.
+void Tfrm_Converter::showResult(const QString& result)
+{
+    const QString previous = txt_Out->text();
+    txt_Out->setText(result);
+    txt_Out->setCursorPosition(0);
+    if (result == previous || !QAccessible::isActive())
+        return;
+    QAccessibleTextUpdateEvent textChange(txt_Out, 0, previous, result);
+    QAccessible::updateAccessibility(&textChange);
+    QAccessibleValueChangeEvent valueChange(txt_Out, result);
+    QAccessible::updateAccessibility(&valueChange);
 }
 
 void Tfrm_Converter::TabSet1Change(QObject*, int newTab, bool&)

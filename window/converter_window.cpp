@@ -29,7 +29,6 @@ namespace {
 
 constexpr int DesignWidth = 610;
 constexpr int DesignHeight = 450;
-constexpr int DesignTabStripHeight = 18;
 
 // Places a control at its design position; the layout rule takes over once
 // the panel has a size.
@@ -59,6 +58,7 @@ Tfrm_Converter::Tfrm_Converter(RegionalMarks marks, QWidget* parent)
     resize(DesignWidth, DesignHeight);
     createControls();
     createMenus();
+    addCategoryKeys();
     connectEvents();
     runReportingFaults(this, [this] { FormCreate(); });
 }
@@ -91,7 +91,7 @@ void Tfrm_Converter::createControls()
     TabSet1 = new TabSet(central);
     TabSet1->setObjectName(QStringLiteral("TabSet1"));
     TabSet1->setFont(DefaultTabFont().Font);
-    TabSet1->setFixedHeight(DesignTabStripHeight);
+    FitTabStripHeight();
     column->addWidget(Notebook1, 1);
     column->addWidget(TabSet1);
     setCentralWidget(central);
@@ -140,6 +140,7 @@ void Tfrm_Converter::connectEvents()
     connectGuarded(txt_In, &QLineEdit::textChanged, [this] { MainChange(txt_In); });
     for (UnitListBox* list : {lst_In, lst_Out})
         connectGuarded(list, &UnitListBox::selectionChangedByUser, [this, list] { MainChange(list); });
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { followFocus(now); });
     pan->installEventFilter(this);
     txt_In->installEventFilter(this);
     txt_Out->installEventFilter(this);
@@ -150,6 +151,14 @@ bool Tfrm_Converter::eventFilter(QObject* watched, QEvent* event)
     if (watched == pan) {
         if (event->type() == QEvent::Resize)
             runReportingFaults(this, [this] { On_Resize(pan); });
+        return false;
+    }
+    if (qobject_cast<QMenu*>(watched) != nullptr) {
+        const bool escape
+            = event->type() == QEvent::KeyPress && static_cast<const QKeyEvent&>(*event).key() == Qt::Key_Escape;
+        if (escape) // after the menu has closed
+            QMetaObject::invokeMethod(
+                this, [this] { returnFocusFromMenuBar(); }, Qt::QueuedConnection);
         return false;
     }
     if (watched != txt_In && watched != txt_Out)
@@ -163,12 +172,8 @@ bool Tfrm_Converter::eventFilter(QObject* watched, QEvent* event)
         const auto& key = static_cast<const QKeyEvent&>(*event);
         if (isMenuShortcut(key))
             return true; // the command is disabled: the key does nothing
-        return watched == txt_In && refusesTypedKey(key);
+        return watched == txt_In && filterTypedKey(key);
     }
-    case QEvent::FocusIn:
-    case QEvent::FocusOut:
-        trackFocus(watched, *event);
-        return false;
     case QEvent::FontChange: {
         auto* box = static_cast<QLineEdit*>(watched);
         box->resize(box->width(), box->sizeHint().height());
@@ -205,6 +210,7 @@ void Tfrm_Converter::createMenus()
     const auto addMenu = [this](const char* name, const QString& caption) {
         QMenu* menu = mnu_MainMenu1->addMenu(caption);
         menu->setObjectName(QLatin1String(name));
+        menu->installEventFilter(this);
         return menu;
     };
 

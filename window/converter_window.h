@@ -64,6 +64,8 @@ public:
     void MainChange(QObject* sender);
     // The category switch, raised by the tab strip before it selects newTab.
     void TabSet1Change(QObject* sender, int newTab, bool& allowChange);
+    // Writes the result box, shown from its start and announced to screen readers.
+    void showResult(const QString& result);
 
     // The 22 per-category unit-name lists, in the tables' current order.
     void RebuildUnitNameLists();
@@ -83,7 +85,8 @@ public:
     ConverterFonts converterFonts() const;
     void setConverterFonts(const ConverterFonts& fonts);
 
-    // The input box's key filter: replaces a refused character with 0.
+    // The input box's key filter: turns the regional decimal mark into "."
+    // and replaces a refused character with 0.
     void Key_Press(QObject* sender, QChar& key);
 
     // Which text box has the keyboard focus.
@@ -143,8 +146,10 @@ private:
     void enableClipboardShortcuts();
     void connectEvents();
     bool isMenuShortcut(const QKeyEvent& event) const;
-    bool refusesTypedKey(const QKeyEvent& event);
-    void trackFocus(QObject* textBox, const QEvent& event);
+    bool filterTypedKey(const QKeyEvent& event);
+    void addCategoryKeys();
+    void followFocus(QWidget* now);
+    void returnFocusFromMenuBar();
 
     UnitCatalogue catalogue_;
     ConverterState state_;

@@ -5,12 +5,14 @@
 #include <utility>
 
 #include "packaging/product.h"
+#include "widgets/event_sound.h"
 
 namespace velmar {
 namespace {
 
 void showFaultBox(QWidget* parent, const QString& text)
 {
+    PlayMessageSound(QMessageBox::Critical);
     QMessageBox box(QMessageBox::Critical, QString::fromUtf8(ApplicationTitle), text, QMessageBox::Ok, parent);
     box.exec();
 }

@@ -22,4 +22,11 @@ bool IsAcceptedInputKey(const QString& tabCaption, QChar key)
     return code == u'+' || code == u'-' || code == u'.' || code == u'E' || code == u'e';
 }
 
+QChar TypedInputCharacter(QChar key, const QString& regionalDecimalMark)
+{
+    if (regionalDecimalMark.size() == 1 && key == regionalDecimalMark.front())
+        return QChar(u'.');
+    return key;
+}
+
 } // namespace velmar

@@ -12,4 +12,10 @@ namespace velmar {
 // ".", "E" and "e".
 bool IsAcceptedInputKey(const QString& tabCaption, QChar key);
 
+// The character a typed key puts into the input box. Numbers are read with
+// "." alone, so where the regional decimal mark is another one (German ","),
+// that mark, from the main keyboard or the keypad, types "."; every other key
+// types itself. A regional mark longer than one character maps nothing.
+QChar TypedInputCharacter(QChar key, const QString& regionalDecimalMark);
+
 } // namespace velmar

@@ -50,9 +50,12 @@ void Tfrm_Converter::RelayoutConverter()
     On_Resize(pan);
 }
 
+// The design's rule gives the strip for a border of classic tabs; a style
+// with taller tabs needs its own height, or the captions are cut.
 void Tfrm_Converter::FitTabStripHeight()
 {
-    TabSet1->setFixedHeight(TabStripHeight(FontCharacterHeight(TabSet1->font(), TabSet1->logicalDpiY())));
+    const int designHeight = TabStripHeight(FontCharacterHeight(TabSet1->font(), TabSet1->logicalDpiY()));
+    TabSet1->setFixedHeight(std::max(designHeight, TabSet1->styleTabHeight()));
 }
 
 ConverterFonts Tfrm_Converter::converterFonts() const

@@ -4,6 +4,7 @@
 #include "packaging/product.h"
 #include "settings/regional_marks.h"
 #include "widgets/application_icon.h"
+#include "widgets/design_fonts.h"
 #include "window/converter_window.h"
 #include "window/termination_signals.h"
 
@@ -11,6 +12,7 @@
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
+    velmar::SubstituteDesignFonts();
     velmar::QuitOnTerminationSignals();
     const velmar::RegionalMarks marks = velmar::ReadRegionalMarks(QLocale::system());
     QApplication::setWindowIcon(velmar::ApplicationIcon());

@@ -1,10 +1,12 @@
 #include "window/tab_set.h"
 
+#include <QKeyEvent>
 #include <QScopedValueRollback>
 #include <QTabBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "window/fault_report.h"
@@ -36,8 +38,9 @@ TabSet::TabSet(QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(bar_);
     setFocusProxy(bar_);
+    bar_->installEventFilter(this);
     // The bar changes its current tab by itself on clicks, arrow keys and the
-    // wheel; each such change is taken back at once and asked for instead.
+    // wheel; each such change is asked for, and taken back when refused.
     connect(bar_, &QTabBar::currentChanged, this, &TabSet::onBarCurrentChanged);
 }
 
@@ -88,6 +91,59 @@ QString TabSet::selectedCaption() const
     return tabText(tabIndex_);
 }
 
+void TabSet::selectNeighbour(int step)
+{
+    if (count() == 0)
+        return;
+    const int from = std::max(tabIndex_, 0);
+    requestUserChange(((from + step) % count() + count()) % count());
+}
+
+void TabSet::selectFirst()
+{
+    if (count() > 0)
+        requestUserChange(0);
+}
+
+void TabSet::selectLast()
+{
+    if (count() > 0)
+        requestUserChange(count() - 1);
+}
+
+// Measured on a bar like this one holding one tab, so that it holds before
+// the tabs are set.
+int TabSet::styleTabHeight() const
+{
+    QTabBar probe;
+    probe.setShape(bar_->shape());
+    probe.setFont(bar_->font());
+    probe.addTab(QStringLiteral("Xg"));
+    return probe.minimumSizeHint().height();
+}
+
+bool TabSet::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == bar_ && event->type() == QEvent::KeyPress) {
+        const auto& key = static_cast<const QKeyEvent&>(*event);
+        if (key.modifiers() == Qt::NoModifier && key.key() == Qt::Key_Home) {
+            selectFirst();
+            return true;
+        }
+        if (key.modifiers() == Qt::NoModifier && key.key() == Qt::Key_End) {
+            selectLast();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TabSet::requestUserChange(int position)
+{
+    if (position != tabIndex_)
+        runReportingFaults(this, [&] { requestChange(position); });
+}
+
 void TabSet::requestChange(int position)
 {
     bool allowChange = true;
@@ -103,9 +159,11 @@ void TabSet::onBarCurrentChanged(int barIndex)
 {
     if (updatingBar_)
         return;
-    showSelection();
+    // The bar already shows the new tab: showing the old one while asking
+    // would tell a screen reader of three moves for one key press.
     if (barIndex >= 0)
-        runReportingFaults(this, [&] { requestChange(barIndex); });
+        requestUserChange(barIndex);
+    showSelection();
 }
 
 // The bar cannot show "no tab": without a selection it keeps the tab it showed.

@@ -47,7 +47,21 @@ public:
     // The selected tab's caption, empty when no tab is selected.
     QString selectedCaption() const;
 
+    // A change the user asks for by key: the tab `step` places on from the
+    // selected one, wrapping round at either end, or the first or last tab.
+    // An error of the handler is reported, as for a click.
+    void selectNeighbour(int step);
+    void selectFirst();
+    void selectLast();
+
+    // The least height that shows the tabs whole in the current style and font.
+    int styleTabHeight() const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void requestUserChange(int position);
     void requestChange(int position);
     void onBarCurrentChanged(int barIndex);
     void showSelection();

@@ -1,11 +1,15 @@
 #include "window/unit_list_box.h"
 
 #include <QEvent>
+#include <QHelpEvent>
 #include <QScopedValueRollback>
+#include <QStyle>
+#include <QToolTip>
 
 #include <algorithm>
 
 #include "widgets/list_rows.h"
+#include "widgets/readable_colour.h"
 
 namespace velmar {
 namespace {
@@ -53,6 +57,17 @@ void UnitListBox::setSelectedPosition(int position)
         clearSelection();
         setCurrentIndex(QModelIndex());
     }
+    scrollToSelection();
+}
+
+void UnitListBox::scrollToSelection()
+{
+    // Items added just before are laid out only later: scrolling needs their places now.
+    executeDelayedItemsLayout();
+    scrollToTop();
+    const int position = selectedPosition();
+    if (position >= 0)
+        scrollToItem(item(position), EnsureVisible);
 }
 
 void UnitListBox::changeEvent(QEvent* event)
@@ -60,6 +75,54 @@ void UnitListBox::changeEvent(QEvent* event)
     QListWidget::changeEvent(event);
     if (event->type() == QEvent::FontChange)
         fitItemHeights();
+}
+
+// A list that grows or shrinks keeps its selected unit in view: at start-up
+// the lists get their final size only after the remembered units are selected.
+void UnitListBox::resizeEvent(QResizeEvent* event)
+{
+    QListWidget::resizeEvent(event);
+    const int position = selectedPosition();
+    if (position >= 0)
+        scrollToItem(item(position), EnsureVisible);
+}
+
+bool UnitListBox::viewportEvent(QEvent* event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return QListWidget::viewportEvent(event);
+    const auto& help = static_cast<const QHelpEvent&>(*event);
+    const QListWidgetItem* pointed = itemAt(help.pos());
+    const int textMargin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
+    const bool cutOff
+        = pointed != nullptr && fontMetrics().horizontalAdvance(pointed->text()) > viewport()->width() - 2 * textMargin;
+    if (cutOff)
+        QToolTip::showText(help.globalPos(), pointed->text(), viewport(), visualItemRect(pointed));
+    else
+        QToolTip::hideText();
+    return true;
+}
+
+// Without the focus the selection shows in the button colours, as a list
+// that is not being worked in always has; the highlight marks the list the
+// keys act on. Some palettes' highlight (Qt's own light one among them) is
+// too light for its text: it is darkened, or lightened, until it reads, with
+// room to spare for the smoothed edges of thin glyphs, which never reach the
+// full text colour.
+void UnitListBox::initViewItemOption(QStyleOptionViewItem* option) const
+{
+    QListWidget::initViewItemOption(option);
+    QPalette& colours = option->palette;
+    if (!hasFocus()) {
+        colours.setColor(QPalette::Highlight, colours.color(QPalette::Button));
+        colours.setColor(QPalette::HighlightedText, colours.color(QPalette::ButtonText));
+        return;
+    }
+    const QColor text = colours.color(QPalette::HighlightedText);
+    const QColor away = ContrastRatio(text, Qt::black) > ContrastRatio(text, Qt::white) ? Qt::black : Qt::white;
+    constexpr double GlyphEdgeRoom = 1.5;
+    colours.setColor(QPalette::Highlight,
+                     ReadableOn(colours.color(QPalette::Highlight), text, away, ReadableContrast + GlyphEdgeRoom));
 }
 
 // Qt lets a held Ctrl deselect the selected row; a unit, once chosen, is only

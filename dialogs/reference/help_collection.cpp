@@ -5,10 +5,15 @@
 
 namespace velmar {
 
+QString helpCollectionRelativePath(const QString& helpFileName)
+{
+    return QStringLiteral("share/velmar-converter/help/") + QFileInfo(helpFileName).completeBaseName()
+        + QStringLiteral(".qhc");
+}
+
 QString helpCollectionPath(const QString& helpFileName, const QString& programFolder)
 {
-    const QString relativePath = QStringLiteral("share/velmar-converter/help/")
-        + QFileInfo(helpFileName).completeBaseName() + QStringLiteral(".qhc");
+    const QString relativePath = helpCollectionRelativePath(helpFileName);
 
     // The program's own folder, its parent (installed: bin/ beside share/)
     // and one more level for programs built in nested build-tree folders.

@@ -10,4 +10,8 @@ namespace velmar {
 // tree. Empty when there is none.
 QString helpCollectionPath(const QString& helpFileName, const QString& programFolder);
 
+// Where below the installation folder the collection for a help file name is
+// looked for: "share/velmar-converter/help/<base name>.qhc".
+QString helpCollectionRelativePath(const QString& helpFileName);
+
 } // namespace velmar

@@ -2,7 +2,9 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
+#include <QHelpContentModel>
 #include <QHelpContentWidget>
 #include <QHelpEngine>
 #include <QHelpIndexWidget>
@@ -20,6 +22,7 @@
 #include <algorithm>
 
 #include "dialogs/reference/help_browser.h"
+#include "dialogs/reference/help_collection.h"
 #include "dialogs/reference/help_topics.h"
 
 namespace velmar {
@@ -45,14 +48,18 @@ HelpWindow::HelpWindow(const QString& collectionFile, QWidget* parent)
 
     engine_->setReadOnly(true);
     engine_->setUsesFilterEngine(true);
+    // The notices name the file as it was looked for: the collection given,
+    // or where the program looks for one.
+    const QString sought = QDir::toNativeSeparators(
+        collectionFile.isEmpty() ? helpCollectionRelativePath(QLatin1String(HelpFileName)) : collectionFile);
     if (collectionFile.isEmpty() || !QFileInfo(collectionFile).isFile()) {
         unavailableReason_ = tr("The help file %1 could not be found. Reinstalling Velmar Converter "
                                 "should restore it.")
-                                 .arg(QLatin1String(HelpFileName));
+                                 .arg(sought);
     } else if (!engine_->setupData() || engine_->registeredDocumentations().isEmpty()) {
         unavailableReason_ = tr("The help file %1 could not be opened; it may be damaged. Reinstalling "
                                 "Velmar Converter should restore it.")
-                                 .arg(QLatin1String(HelpFileName));
+                                 .arg(sought);
         if (!engine_->error().isEmpty())
             unavailableReason_ += QLatin1Char(' ') + tr("(%1)").arg(engine_->error());
     } else {
@@ -70,6 +77,9 @@ HelpWindow::HelpWindow(const QString& collectionFile, QWidget* parent)
     setCentralWidget(splitter);
 
     connect(browser_, &QTextBrowser::sourceChanged, this, &HelpWindow::selectInContents);
+    // The contents are built after the first topic may already be shown.
+    connect(engine_->contentModel(), &QHelpContentModel::contentsCreated, this,
+            [this] { selectInContents(browser_->source()); });
 }
 
 void HelpWindow::buildNavigation()
@@ -150,9 +160,9 @@ void HelpWindow::showTopic(const QString& contextString)
         return;
     navigation_->setCurrentWidget(engine_->contentWidget());
     if (!openTopic(contextString)) {
-        showNotice(
-            tr("Topic not found"),
-            tr("The help file %1 has no topic named \u201c%2\u201d.").arg(QLatin1String(HelpFileName), contextString));
+        showNotice(tr("Topic not found"),
+                   tr("The help file %1 has no topic named \u201c%2\u201d.")
+                       .arg(QDir::toNativeSeparators(engine_->collectionFile()), contextString));
     }
 }
 

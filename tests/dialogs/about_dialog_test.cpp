@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QTest>
@@ -9,6 +10,7 @@
 #include "dialogs/about_dialog.h"
 #include "tests/support/modal_watcher.h"
 #include "tests/support/qt_printing.h"
+#include "widgets/readable_colour.h"
 
 using namespace velmar;
 using velmar::test_support::ModalWatcher;
@@ -68,6 +70,55 @@ TEST(AboutDialog, ContactLinesHintWhatTheyAre)
         EXPECT_EQ(QToolTip::text(), kind + line.text()) << name;
         QToolTip::hideText();
     }
+}
+
+} // namespace
+
+namespace {
+
+TEST(ReadableColour, ContrastRatiosAndTheMixThatReads)
+{
+    const struct {
+        QColor First;
+        QColor Second;
+        double Ratio;
+    } ratios[] = {
+        {Qt::black, Qt::white, 21.0},
+        {Qt::white, Qt::black, 21.0},
+        {QColor(0x77, 0x77, 0x77), Qt::white, 4.48},
+        {QColor(0x80, 0x00, 0x80), QColor(0x35, 0x35, 0x35), 1.30},
+        {Qt::red, Qt::red, 1.0},
+    };
+    for (const auto& r : ratios)
+        EXPECT_NEAR(ContrastRatio(r.First, r.Second), r.Ratio, 0.01) << r.First.name().toStdString();
+
+    const QColor purple(0x80, 0x00, 0x80);
+    EXPECT_EQ(ReadableOn(purple, QColor(0xef, 0xef, 0xef), Qt::black), purple);
+    const QColor onDark = ReadableOn(purple, QColor(0x35, 0x35, 0x35), QColor(0xee, 0xee, 0xee));
+    EXPECT_GE(ContrastRatio(onDark, QColor(0x35, 0x35, 0x35)), ReadableContrast);
+    EXPECT_GT(onDark.red(), onDark.green()); // still purple
+}
+
+// Every line of the box reads on its background, in a light and a dark palette.
+TEST(AboutDialog, EveryLineReadsInLightAndDarkPalettes)
+{
+    QPalette dark;
+    dark.setColor(QPalette::Window, QColor(0x35, 0x35, 0x35));
+    dark.setColor(QPalette::WindowText, QColor(0xee, 0xee, 0xee));
+    dark.setColor(QPalette::Light, QColor(0x50, 0x50, 0x50));
+    const QPalette saved = QApplication::palette();
+    for (const QPalette& palette : {saved, dark}) {
+        QApplication::setPalette(palette);
+        Tfrm_About dialog(nullptr, 399);
+        const QColor background = dialog.palette().color(QPalette::Window);
+        for (QLabel* line : dialog.findChildren<QLabel*>()) {
+            if (line->text().isEmpty() || line->objectName() == "lab_TitleShadow")
+                continue;
+            EXPECT_GE(ContrastRatio(line->palette().color(QPalette::WindowText), background), ReadableContrast)
+                << line->objectName().toStdString() << " on " << background.name().toStdString();
+        }
+    }
+    QApplication::setPalette(saved);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include <QComboBox>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QMessageBox>
 #include <QTest>
 
@@ -217,6 +218,35 @@ TEST(FontChoice, KeepsWholePointsAndPlainBoldOrRegular)
     QFont pixels(QStringLiteral("Courier"));
     pixels.setPixelSize(13);
     EXPECT_EQ(KeptFont(pixels).pixelSize(), 13);
+}
+
+} // namespace
+
+namespace {
+
+// The design faces are not installed: the dialog starts on the face that
+// shows them, in its real style, and OK without a change keeps the name.
+TEST(FontDialogWithColour, StartsOnTheInstalledFaceAndKeepsTheDesignName)
+{
+    const struct {
+        const char* Face;
+        bool Bold;
+    } cases[] = {{"Arial", true}, {"Arial", false}, {"Small Fonts", false}};
+    for (const auto& c : cases) {
+        const FontChoice start = MakeFont(c.Face, 10, c.Bold, false);
+        QFont shownAtStart;
+        ModalWatcher watcher([&](QWidget& modal) {
+            shownAtStart = modal.findChild<QFontDialog*>()->currentFont();
+            static_cast<QDialog&>(modal).accept();
+        });
+        const std::optional<FontChoice> picked = PickFontWithFontDialog(start, nullptr);
+        ASSERT_TRUE(picked.has_value()) << c.Face;
+        EXPECT_EQ(shownAtStart.family(), QFontInfo(start.Font).family()) << c.Face;
+        EXPECT_EQ(shownAtStart.bold(), c.Bold) << c.Face;
+        EXPECT_EQ(picked->Font.family(), c.Face);
+        EXPECT_EQ(picked->Font.bold(), c.Bold) << c.Face;
+    }
+    EXPECT_EQ(QFontInfo(QFont(QStringLiteral("Arial"))).family(), "Liberation Sans");
 }
 
 } // namespace

@@ -157,6 +157,9 @@ TEST_F(HelpCommandsTest, ContentsTreeFollowsTheShownTopic)
 {
     ShowHelpTopic(QStringLiteral("FontsScreen"));
     ASSERT_TRUE(waitUntilHelpLoaded(helpWindow()));
+    // The first topic shown, before the contents existed, is marked once they do.
+    QTRY_VERIFY(helpWindow().engine().contentWidget()->currentIndex().isValid());
+    EXPECT_EQ(helpWindow().engine().contentWidget()->currentIndex().data().toString(), QLatin1String("Fonts dialog"));
     ShowHelpTopic(QStringLiteral("ArrangeCategoryOrderScreen"));
     EXPECT_EQ(helpWindow().engine().contentWidget()->currentIndex().data().toString(),
               QLatin1String("Arrange Category Order dialog"));

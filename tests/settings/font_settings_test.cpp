@@ -51,6 +51,9 @@ TEST(ColourNumbers, KeepTheStoredNumberWhileItStillNamesTheColour)
         {Qt::black, UnknownSystemColour, UnknownSystemColour},
         {QColor(1, 2, 3), WindowTextSystemColour, 0x030201},
         {QColor(0x78, 0x56, 0x34), 0x02345678, 0x02345678},
+        // The desktop's text colour no longer named by the stored number, as
+        // after Reset in a dark theme: it becomes the system colour again.
+        {paletteColour(QPalette::WindowText), 0xABCDEF, WindowTextSystemColour},
     };
     for (const auto& c : cases)
         EXPECT_EQ(NumberForColour(c.colour, c.stored), c.written) << c.colour.name().toStdString();

@@ -103,7 +103,7 @@ TEST_F(SettingsTest, FirstStartShowsDefaultsAndWritesEveryKeyInItsOrder)
     EXPECT_EQ(fonts.Text.Font.family(), "Arial");
     EXPECT_EQ(fonts.Text.Font.pointSize(), 10);
     EXPECT_FALSE(fonts.Text.Font.bold());
-    EXPECT_EQ(fonts.Text.Colour, QColor(Qt::black));
+    EXPECT_EQ(fonts.Text.Colour, DesktopTextColour());
     EXPECT_EQ(fonts.Tab.Font.family(), "Small Fonts");
     EXPECT_EQ(fonts.Tab.Font.pointSize(), 7);
     EXPECT_FALSE(fonts.Tab.Font.bold());
@@ -131,7 +131,9 @@ TEST_F(SettingsTest, FirstStartShowsDefaultsAndWritesEveryKeyInItsOrder)
     EXPECT_EQ(file.readString(Main, "0---------", ""), std::string(50, '-'));
     EXPECT_EQ(file.readString(Main, "1-WARNING-", ""), "MODIFYING ANY PORTION OF THIS INI FILE MAY PREVENT");
     EXPECT_EQ(file.readString(Main, "2-WARNING-", ""), "Velmar Converter FROM OPERATING PROPERLY!");
-    EXPECT_EQ(file.readString(Main, "Font1Color", ""), "0");
+    // The system colour "window text": the text follows a dark theme.
+    EXPECT_EQ(file.readString(Main, "Font1Color", ""), "-2147483640");
+    EXPECT_EQ(file.readString(Main, "Font2Color", ""), "-2147483640");
     EXPECT_EQ(file.readString(Main, "Font1Bold", ""), "0");
     EXPECT_EQ(file.readString("IndexTabs", "TabCount", ""), "22");
     EXPECT_EQ(file.readString("IndexTabs", "18", ""), "Fractions");

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include "widgets/design_fonts.h"
+
 namespace {
 
 // Every window saves its settings when it closes, and the next window reads
@@ -43,6 +45,7 @@ int main(int argc, char** argv)
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(configuration));
 
     QApplication application(argc, argv);
+    velmar::SubstituteDesignFonts(); // as the program does
     testing::InitGoogleTest(&argc, argv);
     testing::UnitTest::GetInstance()->listeners().Append(new EmptyConfigurationPerTest(configuration));
     return RUN_ALL_TESTS();

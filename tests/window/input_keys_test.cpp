@@ -1,5 +1,7 @@
 #include <QTest>
 
+#include <functional>
+
 #include <gtest/gtest.h>
 
 #include "tests/support/converter_window_fixture.h"
@@ -32,6 +34,52 @@ TEST(InputKeyFilter, PassesControlCharactersButNotSpaceOrDelete)
             EXPECT_TRUE(IsAcceptedInputKey(caption, QChar(code))) << caption << ' ' << int(code);
         for (const char16_t code : {u'\0', u' ', u'\x7f', u'\u00e9'})
             EXPECT_FALSE(IsAcceptedInputKey(caption, QChar(code))) << caption << ' ' << int(code);
+    }
+}
+
+TEST(InputKeyFilter, TheRegionalDecimalMarkTypesThePoint)
+{
+    const struct {
+        char16_t Key;
+        const char* Mark;
+        char16_t Typed;
+    } cases[] = {
+        {u',', ",", u'.'},           {u'.', ",", u'.'},  {u'5', ",", u'5'}, {u',', ".", u','},
+        {u'\u066b', "\u066b", u'.'}, {u',', ",,", u','}, {u',', "", u','},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(TypedInputCharacter(QChar(c.Key), QString::fromUtf8(c.Mark)), QChar(c.Typed))
+            << int(c.Key) << " under " << c.Mark;
+}
+
+// Typed under German marks: the comma of either keyboard is the decimal
+// point, a pasted comma stays for the reader to report, and Alt chords type
+// nothing.
+TEST(InputKeysUnderGermanMarks, TypedCommasBecomePointsAndAltChordsTypeNothing)
+{
+    FaultRecorder faults;
+    Tfrm_Converter window(RegionalMarks{",", "."});
+    auto* input = window.findChild<UpperCaseLineEdit*>(QStringLiteral("txt_In"));
+    const struct {
+        const char* Name;
+        std::function<void()> Type;
+        QString Shown;
+    } cases[] = {
+        {"main keyboard", [&] { QTest::keyClicks(input, "1,5"); }, "1.5"},
+        {"keypad",
+         [&] {
+             QTest::keyClick(input, Qt::Key_1);
+             QTest::keyClick(input, Qt::Key_Comma, Qt::KeypadModifier);
+             QTest::keyClick(input, Qt::Key_5, Qt::KeypadModifier);
+         },
+         "1.5"},
+        {"Alt chords", [&] { QTest::keyClicks(input, "5.", Qt::AltModifier); }, ""},
+        {"paste", [&] { input->insert(QStringLiteral("1,5")); }, "1,5"},
+    };
+    for (const auto& c : cases) {
+        input->setTextAsGiven(QString());
+        c.Type();
+        EXPECT_EQ(input->text(), c.Shown) << c.Name;
     }
 }
 

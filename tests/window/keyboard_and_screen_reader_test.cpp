@@ -1,0 +1,222 @@
+#include <QAccessible>
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScrollBar>
+#include <QTest>
+#include <QtGui/private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
+
+#include <algorithm>
+#include <functional>
+#include <utility>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "tests/support/converter_window_fixture.h"
+#include "tests/support/qt_printing.h"
+
+namespace velmar {
+namespace {
+
+int positionOf(const TabSet& strip, const char* caption)
+{
+    return static_cast<int>(strip.tabs().indexOf(QLatin1String(caption)));
+}
+
+TEST_F(ConverterWindowTest, CategoryKeysStepRoundTheTabsFromAnyControl)
+{
+    showWindow();
+    const int last = tabSet->count() - 1;
+    const struct {
+        const char* Name;
+        QWidget* Focus;
+        int From;
+        Qt::Key Key;
+        Qt::KeyboardModifiers Modifiers;
+        int To;
+    } cases[] = {
+        {"Ctrl+Tab", txtIn, 0, Qt::Key_Tab, Qt::ControlModifier, 1},
+        {"Ctrl+Tab at the end", lstIn, last, Qt::Key_Tab, Qt::ControlModifier, 0},
+        {"Ctrl+PageDown", lstOut, 3, Qt::Key_PageDown, Qt::ControlModifier, 4},
+        {"Ctrl+Shift+Tab", txtIn, 3, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, 2},
+        {"Ctrl+Shift+Tab at the start", tabBar, 0, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, last},
+        {"Ctrl+PageUp", txtIn, 5, Qt::Key_PageUp, Qt::ControlModifier, 4},
+        {"Home on the strip", tabBar, 5, Qt::Key_Home, Qt::NoModifier, 0},
+        {"End on the strip", tabBar, 5, Qt::Key_End, Qt::NoModifier, last},
+    };
+    for (const auto& c : cases) {
+        tabSet->setTabIndex(c.From);
+        c.Focus->setFocus();
+        QTest::keyClick(c.Focus, c.Key, c.Modifiers);
+        EXPECT_EQ(tabSet->tabIndex(), c.To) << c.Name;
+        // A normal switch: the new category's units are loaded.
+        EXPECT_EQ(lstIn->count(), catalogue().tableSize(Category_Index(tabSet->selectedCaption().toStdString())))
+            << c.Name;
+    }
+}
+
+TEST_F(ConverterWindowTest, AfterASwitchEachListShowsItsSelectedUnitWhole)
+{
+    window->resize(610, 330); // lists of a few rows, so that positions far down need scrolling
+    showWindow();
+    const int volume = positionOf(*tabSet, "Volume");
+    const int lastUnit = catalogue().tableSize(VolumeIndex) - 1;
+    const struct {
+        const char* Name;
+        int Source;
+        int Target;
+    } cases[] = {
+        {"far down", lastUnit, lastUnit - 1},
+        {"near the top", 1, 0},
+        {"nothing selected", -1, -1},
+    };
+    for (const auto& c : cases) {
+        memory(VolumeIndex).FormatIn = c.Source;
+        memory(VolumeIndex).FormatOut = c.Target;
+        tabSet->setTabIndex(0);
+        for (UnitListBox* list : {lstIn, lstOut})
+            list->verticalScrollBar()->setValue(list->verticalScrollBar()->maximum());
+        tabSet->setTabIndex(volume);
+        for (UnitListBox* list : {lstIn, lstOut}) {
+            const int selected = list->selectedPosition();
+            if (selected < 0) {
+                EXPECT_EQ(list->verticalScrollBar()->value(), 0) << c.Name;
+                continue;
+            }
+            EXPECT_TRUE(list->viewport()->rect().contains(list->visualItemRect(list->item(selected))))
+                << c.Name << ' ' << list->objectName().toStdString();
+            if (selected <= 1) {
+                EXPECT_EQ(list->verticalScrollBar()->value(), 0) << c.Name;
+            }
+        }
+    }
+}
+
+TEST_F(ConverterWindowTest, TheResultBoxShowsTheBeginningOfALongResult)
+{
+    window->resize(200, 450);
+    showWindow();
+    lstIn->setSelectedPosition(KilometerPosition);
+    lstOut->setSelectedPosition(InchPosition);
+    QTest::keyClicks(txtIn, "123456789012");
+    ASSERT_GT(txtOut->fontMetrics().horizontalAdvance(txtOut->text()), txtOut->width());
+    EXPECT_EQ(txtOut->cursorPosition(), 0);
+}
+
+TEST_F(ConverterWindowTest, FocusLeavesTheBoxWhenItMovesOnFromTheMenuBar)
+{
+    showWindow();
+    auto* menuBar = control<QMenuBar>("mnu_MainMenu1");
+    menuBar->setFocus(Qt::MenuBarFocusReason);
+    EXPECT_EQ(window->focusedTextBox(), txtIn);
+    lstIn->setFocus(Qt::MouseFocusReason);
+    EXPECT_EQ(window->focusedTextBox(), nullptr);
+
+    auto* editMenu = control<QMenu>("mnu_Edit1");
+    editMenu->popup(window->mapToGlobal(QPoint(10, 10)));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(editMenu));
+    for (const char* item : {"mnu_Cut1", "mnu_Copy1", "mnu_Paste1"})
+        EXPECT_FALSE(control<QAction>(item)->isEnabled()) << item;
+    editMenu->close();
+}
+
+TEST_F(ConverterWindowTest, EscapeInAMenuGivesTheFocusBack)
+{
+    showWindow();
+    auto* menuBar = control<QMenuBar>("mnu_MainMenu1");
+    lstOut->setFocus(Qt::MouseFocusReason);
+    auto* editMenu = control<QMenu>("mnu_Edit1");
+    QTest::mouseClick(menuBar, Qt::LeftButton, {}, menuBar->actionGeometry(editMenu->menuAction()).center());
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(editMenu));
+    QTest::keyClick(editMenu, Qt::Key_Escape);
+    QTRY_COMPARE(QApplication::focusWidget(), lstOut);
+    EXPECT_FALSE(editMenu->isVisible());
+}
+
+TEST_F(ConverterWindowTest, TheTabStripIsAsHighAsTheStylesTabs)
+{
+    showWindow();
+    EXPECT_GE(tabSet->height(), tabBar->minimumSizeHint().height());
+    for (int position = 0; position < tabBar->count(); ++position)
+        EXPECT_LE(tabBar->tabRect(position).height(), tabBar->height()) << position;
+}
+
+// What a screen reader is told, recorded through Qt's accessibility hook
+// with accessibility switched on as a screen reader does.
+class ScreenReaderTest : public ConverterWindowTest {
+protected:
+    void SetUp() override
+    {
+        ConverterWindowTest::SetUp();
+        accessibility = QGuiApplicationPrivate::platformIntegration()->accessibility();
+        if (accessibility == nullptr)
+            GTEST_SKIP() << "this platform has no accessibility";
+        recording = this;
+        QAccessible::installUpdateHandler(&record);
+        accessibility->setActive(true);
+        showWindow();
+        events.clear();
+    }
+
+    void TearDown() override
+    {
+        if (accessibility != nullptr)
+            accessibility->setActive(false);
+        QAccessible::installUpdateHandler(nullptr);
+        recording = nullptr;
+        ConverterWindowTest::TearDown();
+    }
+
+    static void record(QAccessibleEvent* event)
+    {
+        if (recording != nullptr)
+            recording->events.push_back({event->object(), event->type()});
+    }
+
+    int count(const QObject* object, QAccessible::Event type) const
+    {
+        return static_cast<int>(std::count_if(events.begin(), events.end(), [&](const auto& event) {
+            return event.first == object && event.second == type;
+        }));
+    }
+
+    static inline ScreenReaderTest* recording = nullptr;
+    QPlatformAccessibility* accessibility = nullptr;
+    std::vector<std::pair<QObject*, QAccessible::Event>> events;
+};
+
+TEST_F(ScreenReaderTest, EveryNewResultIsAnnounced)
+{
+    lstIn->setSelectedPosition(MeterPosition);
+    lstOut->setSelectedPosition(FootPosition);
+    const struct {
+        const char* Name;
+        std::function<void()> Change;
+    } cases[] = {
+        {"typed digit", [&] { QTest::keyClick(txtIn, Qt::Key_2); }},
+        {"another unit", [&] { QTest::keyClick(lstOut, Qt::Key_Down); }},
+        {"another category", [&] { tabSet->setTabIndex(1); }},
+    };
+    for (const auto& c : cases) {
+        events.clear();
+        c.Change();
+        EXPECT_EQ(count(txtOut, QAccessible::ValueChanged), 1) << c.Name;
+        EXPECT_GE(count(txtOut, QAccessible::TextUpdated), 1) << c.Name;
+    }
+}
+
+TEST_F(ScreenReaderTest, OneKeyOnTheStripIsOneMove)
+{
+    tabBar->setFocus();
+    for (const Qt::Key key : {Qt::Key_Right, Qt::Key_Left, Qt::Key_End, Qt::Key_Home}) {
+        events.clear();
+        QTest::keyClick(tabBar, key);
+        EXPECT_EQ(count(tabBar, QAccessible::Focus), 1) << key;
+    }
+}
+
+} // namespace
+} // namespace velmar
