@@ -369,6 +369,23 @@ TEST_F(SettingsTest, UnknownContentSurvivesAndTheNoticeIsRewritten)
     EXPECT_EQ(file.readString("Fractions", "FormatOut", ""), "1");
 }
 
+// A file carried over from Windows holds Windows-1252: its names show as
+// their characters, and the lines the program leaves unchanged keep their
+// bytes.
+TEST_F(SettingsTest, AFileFromWindowsShowsItsCharactersAndKeepsItsBytes)
+{
+    const std::string fontLine = "Font1Name=Caf\xE9 Sans";
+    const std::string tabLine = "2=Surface m\xB2";
+    writeSettings("[Velmar Converter]\n" + fontLine + "\n[IndexTabs]\nTabCount=22\n" + tabLine + "\n");
+    start();
+    EXPECT_EQ(window->converterFonts().Text.Font.family(), QString::fromUtf8("Caf\xC3\xA9 Sans"));
+    EXPECT_EQ(tabSet->tabText(1), QString::fromUtf8("Surface m\xC2\xB2"));
+    window.reset();
+    const std::string saved = savedSettings();
+    EXPECT_NE(saved.find('\n' + fontLine + '\n'), std::string::npos);
+    EXPECT_NE(saved.find('\n' + tabLine + '\n'), std::string::npos);
+}
+
 TEST_F(SettingsTest, AFailedSaveIsReportedAndTheProgramStillEnds)
 {
     const fs::path blocker = settingsFilePath().parent_path() / "not-a-folder";
