@@ -2,6 +2,7 @@
 // SaveSettings and FormDestroy when it closes.
 
 #include <QAction>
+#include <QMenuBar>
 #include <QWidget>
 
 #include <algorithm>
@@ -138,7 +139,7 @@ void Tfrm_Converter::LoadSettings()
     if (maximized)
         setWindowState(windowState() | Qt::WindowMaximized);
     else
-        RestoreWindowFrame(*this, ReadStoredFrame(profile));
+        RestoreWindowFrame(*this, ReadStoredFrame(profile), menuBar()->sizeHint().height());
 
     ConverterFonts fonts = converterFonts();
     fonts.Text = ReadFontChoice(profile, TextFontPrefix, fonts.Text);
@@ -189,8 +190,10 @@ void Tfrm_Converter::SaveSettings()
             profile.writeString(MainSection, key, text);
         profile.writeInteger(MainSection, TabIndex, TabSet1->tabIndex());
         const QRect frame = frameGeometry();
-        profile.writeInteger(MainSection, FormTop, frame.top());
-        profile.writeInteger(MainSection, FormLeft, frame.left());
+        if (PlatformKnowsWindowPositions()) {
+            profile.writeInteger(MainSection, FormTop, frame.top());
+            profile.writeInteger(MainSection, FormLeft, frame.left());
+        }
         profile.writeInteger(MainSection, FormWidth, frame.width());
         profile.writeInteger(MainSection, FormHeight, frame.height());
         profile.writeBool(MainSection, IsMaximized, isMaximized());
