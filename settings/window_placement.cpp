@@ -2,10 +2,10 @@
 
 #include <QEvent>
 #include <QGuiApplication>
+#include <QRegion>
 #include <QScreen>
+#include <QStyle>
 #include <QWidget>
-
-#include <algorithm>
 
 namespace velmar {
 namespace {
@@ -72,22 +72,25 @@ QSize DesktopSize()
     return primary != nullptr ? primary->virtualSize() : QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
 }
 
-QRect PrimaryFreeArea()
+// The window manager draws the title bar only once the window is shown; the
+// style's title bar height stands for it until then.
+QRect TitleAndMenuBars(const QWidget& window, const QRect& frame, int menuBarHeight)
 {
-    const QScreen* primary = QGuiApplication::primaryScreen();
-    return primary != nullptr ? primary->availableGeometry() : QRect();
+    const int titleBarHeight = window.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &window);
+    return QRect(frame.topLeft(), QSize(frame.width(), titleBarHeight + menuBarHeight));
 }
 
 } // namespace
 
-QRect FrameOnSomeScreen(const QRect& frame, const QList<QRect>& screens, const QRect& fallback)
+bool LiesOnScreens(const QRect& area, const QList<QRect>& screens)
 {
-    const bool onSomeScreen = std::any_of(screens.begin(), screens.end(),
-                                          [&frame](const QRect& screen) { return screen.intersects(frame); });
-    return onSomeScreen ? frame : QRect(fallback.topLeft(), frame.size());
+    QRegion uncovered(area);
+    for (const QRect& screen : screens)
+        uncovered -= screen;
+    return uncovered.isEmpty();
 }
 
-void RestoreWindowFrame(QWidget& window, const StoredFrame& stored)
+void RestoreWindowFrame(QWidget& window, const StoredFrame& stored, int menuBarHeight)
 {
     const QRect current = window.frameGeometry();
     const QSize size = QSize(stored.Width.value_or(current.width()), stored.Height.value_or(current.height()))
@@ -95,16 +98,20 @@ void RestoreWindowFrame(QWidget& window, const StoredFrame& stored)
                            .boundedTo(DesktopSize());
     const QRect wanted(stored.Left.value_or(current.left()), stored.Top.value_or(current.top()), size.width(),
                        size.height());
-    const QRect frame = FrameOnSomeScreen(wanted, ScreenAreas(), PrimaryFreeArea());
 
     if (stored.Width || stored.Height) {
-        window.resize(frame.size());
-        new OuterSizeKeeper(window, frame.size());
+        window.resize(size);
+        new OuterSizeKeeper(window, size);
     }
-    // Moving takes the choice of position from the window manager: only when
-    // a position was stored, or the stored frame had to come back on screen.
-    if (stored.Left || stored.Top || frame.topLeft() != wanted.topLeft())
-        window.move(frame.topLeft());
+    // Moving takes the choice of position from the window manager: only for a
+    // stored position that is usable.
+    if ((stored.Left || stored.Top) && LiesOnScreens(TitleAndMenuBars(window, wanted, menuBarHeight), ScreenAreas()))
+        window.move(wanted.topLeft());
+}
+
+bool PlatformKnowsWindowPositions()
+{
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
 } // namespace velmar

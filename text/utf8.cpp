@@ -55,4 +55,15 @@ bool IsSingleUtf8Character(std::string_view text)
     return !text.empty() && Utf8SequenceLength(text, 0) == text.size();
 }
 
+bool IsWellFormedUtf8(std::string_view text)
+{
+    for (std::size_t offset = 0; offset < text.size();) {
+        const std::size_t length = Utf8SequenceLength(text, offset);
+        if (length == 0)
+            return false;
+        offset += length;
+    }
+    return true;
+}
+
 } // namespace velmar

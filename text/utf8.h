@@ -14,4 +14,7 @@ std::size_t Utf8SequenceLength(std::string_view text, std::size_t offset);
 // True when `text` is exactly one well-formed UTF-8 character.
 bool IsSingleUtf8Character(std::string_view text);
 
+// True when all of `text` is well-formed UTF-8 (the empty text is).
+bool IsWellFormedUtf8(std::string_view text);
+
 } // namespace velmar

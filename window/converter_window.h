@@ -157,7 +157,8 @@ private:
     RegionalMarks marks_;
     QStringList categoryDisplayNames_;
     std::optional<std::array<QStringList, CategoryCount>> unitNameLists_;
-    // Read once by LoadSettings, written once by SaveSettings.
+    // The file LoadSettings read; SaveSettings writes the window's keys into
+    // it as it is at that moment.
     std::unique_ptr<SettingsFile> settingsFile_;
     QLineEdit* focusedTextBox_ = nullptr; // none while neither text box has the focus
 

@@ -20,6 +20,8 @@ int main(int argc, char** argv)
     QGuiApplication::setDesktopFileName(QLatin1String(velmar::ApplicationId));
 
     velmar::Tfrm_Converter frm_Converter(marks);
+    if (velmar::TerminationRequested())
+        return 0; // asked to stop during start-up: the window is taken down unseen, saving as usual
     frm_Converter.show();
     frm_Converter.raise();
     frm_Converter.activateWindow();

@@ -2,6 +2,7 @@
 // SaveSettings and FormDestroy when it closes.
 
 #include <QAction>
+#include <QMenuBar>
 #include <QWidget>
 
 #include <algorithm>
@@ -121,7 +122,7 @@ void ReadCategoryMemory(const ProfileDocument& profile, ConverterState& state)
 void Tfrm_Converter::LoadSettings()
 {
     settingsFile_ = std::make_unique<SettingsFile>();
-    const ProfileDocument& profile = settingsFile_->profile();
+    const ProfileDocument profile = settingsFile_->read();
     ClearAllCategoryMemory(state_); // Fractions' source position is never stored: it starts as none
 
     TabSet1->setTabs(categoryDisplayNames_);
@@ -138,7 +139,7 @@ void Tfrm_Converter::LoadSettings()
     if (maximized)
         setWindowState(windowState() | Qt::WindowMaximized);
     else
-        RestoreWindowFrame(*this, ReadStoredFrame(profile));
+        RestoreWindowFrame(*this, ReadStoredFrame(profile), menuBar()->sizeHint().height());
 
     ConverterFonts fonts = converterFonts();
     fonts.Text = ReadFontChoice(profile, TextFontPrefix, fonts.Text);
@@ -177,33 +178,35 @@ void WriteCategoryMemory(ProfileDocument& profile, const ConverterState& state)
 
 } // namespace
 
-// Every key in the order a new file lists them; the file is replaced in one
-// step, or left as it was when that fails.
+// Every key in the order a new file lists them, written into the file as it
+// is at this moment: what others changed in it since the start stays. The
+// file is rewritten whole, or left as it was when that fails.
 void Tfrm_Converter::SaveSettings()
 {
     if (!settingsFile_)
         settingsFile_ = std::make_unique<SettingsFile>(); // start-up failed before the settings were read
-    ProfileDocument& profile = settingsFile_->profile();
+    settingsFile_->save([this](ProfileDocument& profile) {
+        for (const auto& [key, text] : Notice)
+            profile.writeString(MainSection, key, text);
+        profile.writeInteger(MainSection, TabIndex, TabSet1->tabIndex());
+        const QRect frame = frameGeometry();
+        if (PlatformKnowsWindowPositions()) {
+            profile.writeInteger(MainSection, FormTop, frame.top());
+            profile.writeInteger(MainSection, FormLeft, frame.left());
+        }
+        profile.writeInteger(MainSection, FormWidth, frame.width());
+        profile.writeInteger(MainSection, FormHeight, frame.height());
+        profile.writeBool(MainSection, IsMaximized, isMaximized());
+        profile.writeInteger(MainSection, ViewType, ViewTypeOf(numberFormat_.ViewType));
+        profile.writeInteger(MainSection, Precision, numberFormat_.Precision);
+        profile.writeBool(MainSection, SortedUnitLists, mnu_SortUnitLists1->isChecked());
+        const ConverterFonts fonts = converterFonts();
+        WriteFontChoice(profile, TextFontPrefix, fonts.Text);
+        WriteFontChoice(profile, TabFontPrefix, fonts.Tab);
 
-    for (const auto& [key, text] : Notice)
-        profile.writeString(MainSection, key, text);
-    profile.writeInteger(MainSection, TabIndex, TabSet1->tabIndex());
-    const QRect frame = frameGeometry();
-    profile.writeInteger(MainSection, FormTop, frame.top());
-    profile.writeInteger(MainSection, FormLeft, frame.left());
-    profile.writeInteger(MainSection, FormWidth, frame.width());
-    profile.writeInteger(MainSection, FormHeight, frame.height());
-    profile.writeBool(MainSection, IsMaximized, isMaximized());
-    profile.writeInteger(MainSection, ViewType, ViewTypeOf(numberFormat_.ViewType));
-    profile.writeInteger(MainSection, Precision, numberFormat_.Precision);
-    profile.writeBool(MainSection, SortedUnitLists, mnu_SortUnitLists1->isChecked());
-    const ConverterFonts fonts = converterFonts();
-    WriteFontChoice(profile, TextFontPrefix, fonts.Text);
-    WriteFontChoice(profile, TabFontPrefix, fonts.Tab);
-
-    WriteTabOrder(profile, *TabSet1);
-    WriteCategoryMemory(profile, state_);
-    settingsFile_->save();
+        WriteTabOrder(profile, *TabSet1);
+        WriteCategoryMemory(profile, state_);
+    });
 }
 
 } // namespace velmar

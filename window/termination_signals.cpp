@@ -11,12 +11,14 @@
 namespace velmar {
 namespace {
 
-// The handler may only do what is safe in a signal handler: it writes one
-// byte, and the event loop reads it and quits.
+// The handler may only do what is safe in a signal handler: it notes the
+// request and writes one byte, and the event loop reads it and quits.
 int signalWriteEnd = -1;
+volatile std::sig_atomic_t terminationRequested = 0;
 
 void OnTerminationSignal(int)
 {
+    terminationRequested = 1;
     const char byte = 1;
     [[maybe_unused]] const ssize_t written = ::write(signalWriteEnd, &byte, 1);
 }
@@ -34,7 +36,9 @@ void QuitOnTerminationSignals()
     QObject::connect(notifier, &QSocketNotifier::activated, notifier, [readEnd = ends[1]] {
         char byte = 0;
         [[maybe_unused]] const ssize_t read = ::read(readEnd, &byte, 1);
-        QCoreApplication::quit();
+        // Unlike quit(), which does nothing before the application's own loop
+        // runs, exit() also ends a message box's loop during start-up.
+        QCoreApplication::exit(0);
     });
 
     struct sigaction action { };
@@ -43,6 +47,11 @@ void QuitOnTerminationSignals()
     action.sa_flags = SA_RESTART;
     for (const int signal : {SIGTERM, SIGHUP, SIGINT})
         ::sigaction(signal, &action, nullptr);
+}
+
+bool TerminationRequested()
+{
+    return terminationRequested != 0;
 }
 
 } // namespace velmar

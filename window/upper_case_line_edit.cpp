@@ -3,18 +3,55 @@
 #include <QScopedValueRollback>
 #include <QValidator>
 
+#include <algorithm>
+
 namespace velmar {
 
-// Upper-cases in place, one character for one, so the caret keeps its place.
+namespace {
+
+// Unicode's mandatory line breaks: LF, VT, FF, CR, NEL, the line and the
+// paragraph separator.
+bool IsLineBreak(QChar character)
+{
+    switch (character.unicode()) {
+    case u'\n':
+    case u'\v':
+    case u'\f':
+    case u'\r':
+    case u'\u0085':
+    case u'\u2028':
+    case u'\u2029':
+        return true;
+    default:
+        return false;
+    }
+}
+
+qsizetype FirstLineBreak(const QString& text)
+{
+    const auto found = std::find_if(text.cbegin(), text.cend(), IsLineBreak);
+    return found == text.cend() ? -1 : found - text.cbegin();
+}
+
+} // namespace
+
+// Sees the whole text after each change, with the caret just after what was
+// typed, pasted or dropped.
 class UpperCaseLineEdit::UpperCaseValidator : public QValidator {
 public:
     using QValidator::QValidator;
 
-    bool enabled = true;
+    bool upperCasing = true;
 
-    State validate(QString& text, int&) const override
+    State validate(QString& text, int& caret) const override
     {
-        if (enabled) {
+        // The box never holds a line break, so the first one lies in what was
+        // just inserted: the rest of that goes, the text after it stays.
+        if (const qsizetype cut = FirstLineBreak(text); cut >= 0) {
+            text.remove(cut, caret - cut);
+            caret = static_cast<int>(cut);
+        }
+        if (upperCasing) {
             for (QChar& character : text)
                 character = character.toUpper();
         }
@@ -31,7 +68,7 @@ UpperCaseLineEdit::UpperCaseLineEdit(QWidget* parent)
 
 void UpperCaseLineEdit::setTextAsGiven(const QString& text)
 {
-    QScopedValueRollback<bool> asGiven(validator_->enabled, false);
+    QScopedValueRollback<bool> asGiven(validator_->upperCasing, false);
     QLineEdit::setText(text);
 }
 

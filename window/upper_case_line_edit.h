@@ -6,7 +6,9 @@ namespace velmar {
 
 // An edit box that shows and keeps in upper case every letter the user types
 // or pastes. Text set by the program stays as given: it reaches the
-// converters exactly as it was stored or computed.
+// converters exactly as it was stored or computed. The box holds one line:
+// pasted or dropped text ends at its first line break, as in single-line
+// boxes elsewhere on the desktop, and so does text set by the program.
 class UpperCaseLineEdit : public QLineEdit {
     Q_OBJECT
 

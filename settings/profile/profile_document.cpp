@@ -3,6 +3,8 @@
 #include "settings/profile/profile_line.h"
 #include "settings/profile/profile_text.h"
 #include "settings/profile/profile_values.h"
+#include "text/utf8.h"
+#include "text/windows_1252.h"
 
 namespace velmar {
 
@@ -26,7 +28,7 @@ ProfileDocument::ProfileDocument(std::string_view bytes)
     while (!bytes.empty()) {
         const auto newline = bytes.find('\n');
         if (newline == std::string_view::npos) {
-            lines_.push_back({std::string(bytes), ""});
+            appendReadLine(bytes, "");
             break;
         }
         std::string_view text = bytes.substr(0, newline);
@@ -35,18 +37,26 @@ ProfileDocument::ProfileDocument(std::string_view bytes)
             text.remove_suffix(1);
             ending = "\r\n";
         }
-        lines_.push_back({std::string(text), ending});
+        appendReadLine(text, ending);
         bytes.remove_prefix(newline + 1);
     }
     if (!lines_.empty() && !lines_.front().ending.empty())
         lineEnd_ = lines_.front().ending;
 }
 
+void ProfileDocument::appendReadLine(std::string_view bytes, std::string_view ending)
+{
+    if (IsWellFormedUtf8(bytes))
+        lines_.push_back({std::string(bytes), ending, std::nullopt});
+    else
+        lines_.push_back({Windows1252ToUtf8(bytes), ending, std::string(bytes)});
+}
+
 std::string ProfileDocument::toBytes() const
 {
     std::string bytes(byteOrderMark_ ? ByteOrderMark : "");
     for (const Line& line : lines_) {
-        bytes += line.text;
+        bytes += line.foreignBytes ? *line.foreignBytes : line.text;
         bytes += line.ending;
     }
     return bytes;
@@ -122,7 +132,7 @@ void ProfileDocument::insertLine(std::size_t index, std::string text)
 {
     if (index > 0 && lines_[index - 1].ending.empty())
         lines_[index - 1].ending = lineEnd_;
-    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(index), Line{std::move(text), lineEnd_});
+    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(index), Line{std::move(text), lineEnd_, std::nullopt});
 }
 
 void ProfileDocument::writeString(std::string_view section, std::string_view key, std::string_view value)
@@ -144,9 +154,11 @@ void ProfileDocument::writeString(std::string_view section, std::string_view key
         insertLine(endOfContent(*lines), keyLine(keyName, stored));
         return;
     }
-    std::string& text = lines_[*index].text;
-    if (decodeProfileValue(keyLineStoredValue(text)) != decodeProfileValue(stored))
-        text = keyLine(*keyLineName(text), stored);
+    Line& line = lines_[*index];
+    if (decodeProfileValue(keyLineStoredValue(line.text)) != decodeProfileValue(stored)) {
+        line.text = keyLine(*keyLineName(line.text), stored);
+        line.foreignBytes.reset();
+    }
 }
 
 void ProfileDocument::writeInteger(std::string_view section, std::string_view key, std::int32_t value)

@@ -17,6 +17,11 @@ inline constexpr std::size_t MaxProfileValueCharacters = 1023;
 // its bytes and its place, whatever they are (comments, unknown sections and
 // keys, text that is not UTF-8).
 //
+// A line that is not UTF-8 is read as Windows-1252, the encoding of files
+// carried over from Windows, so that names such as "m²" and "°C" read as
+// their characters. It keeps its bytes unless the program gives one of its
+// keys another value, which writes the line anew in UTF-8.
+//
 // Names are matched without regard to ASCII case and without blanks around
 // them. When a section or a key appears more than once, the first one is read
 // and written. Lines before the first section belong to no section.
@@ -49,8 +54,11 @@ public:
 
 private:
     struct Line {
-        std::string text;        // without its line end
+        std::string text;        // UTF-8, without its line end
         std::string_view ending; // "\n", "\r\n", or "" for a last line without one
+        // The bytes read, when they were not UTF-8 and `text` holds them read
+        // as Windows-1252; gone once the program rewrites the line.
+        std::optional<std::string> foreignBytes;
     };
 
     // Line indices: a section's header and the end of its lines (the next
@@ -63,6 +71,7 @@ private:
     std::optional<SectionLines> findSection(std::string_view name) const;
     std::optional<std::size_t> findKey(SectionLines section, std::string_view name) const;
     std::optional<std::string_view> storedValue(std::string_view section, std::string_view key) const;
+    void appendReadLine(std::string_view bytes, std::string_view ending);
     std::size_t endOfContent(SectionLines section) const;
     void insertLine(std::size_t index, std::string text);
 

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include "settings/profile/file_io.h"
+#include "settings/profile/file_rewrite.h"
 
 namespace velmar {
 
@@ -46,22 +47,21 @@ fs::path settingsFilePath()
 
 SettingsFile::SettingsFile(fs::path path)
     : path_(std::move(path))
+{ }
+
+ProfileDocument SettingsFile::read() const
 {
-    std::error_code error;
-    if (fs::status(path_, error).type() == fs::file_type::not_found)
-        return;
-    const auto bytes = readWholeFile(path_, MaxSettingsFileBytes);
-    if (!bytes) {
-        mayReplace_ = false;
-        return;
-    }
-    profile_ = ProfileDocument(*bytes);
+    return ProfileDocument(readWholeFile(path_, MaxSettingsFileBytes).value_or(""));
 }
 
-void SettingsFile::save() const
+void SettingsFile::save(const ProfileWriter& writeKeys) const
 {
-    if (!mayReplace_ || !createPrivateDirectories(path_.parent_path())
-        || !replaceFileAtomically(path_, profile_.toBytes()))
+    const auto withProgramKeys = [&writeKeys](std::string_view current) {
+        ProfileDocument profile(current);
+        writeKeys(profile);
+        return profile.toBytes();
+    };
+    if (!createPrivateDirectories(path_.parent_path()) || !rewriteFile(path_, MaxSettingsFileBytes, withProgramKeys))
         throw SettingsWriteError();
 }
 

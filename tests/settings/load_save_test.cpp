@@ -305,8 +305,15 @@ TEST_F(SettingsTest, AMaximizedWindowIgnoresTheStoredPlacementAndSavesItsOwn)
     EXPECT_EQ(saved.readInteger(Main, "FormWidth", -1), maximized.width());
 }
 
+// A stored position counts only where the title bar and the menu bar are
+// on the screen; elsewhere the window stays where the window manager puts it.
 TEST_F(SettingsTest, TheStoredPlacementIsRestoredOnScreen)
 {
+    writeSettings("[Velmar Converter]\nFormWidth=520\nFormHeight=410\n");
+    start();
+    const QPoint unplaced = window->frameGeometry().topLeft();
+    window.reset();
+
     const struct {
         const char* name;
         const char* keys;
@@ -314,12 +321,14 @@ TEST_F(SettingsTest, TheStoredPlacementIsRestoredOnScreen)
     } cases[] = {
         {"all four", "FormTop=40\nFormLeft=30\nFormWidth=520\nFormHeight=410\n", QRect(30, 40, 520, 410)},
         {"on a removed monitor", "FormTop=40\nFormLeft=30000\nFormWidth=520\nFormHeight=410\n",
-         QRect(QGuiApplication::primaryScreen()->availableGeometry().topLeft(), QSize(520, 410))},
+         QRect(unplaced, QSize(520, 410))},
+        {"saved under Wayland", "FormTop=-30\nFormLeft=-3\nFormWidth=520\nFormHeight=410\n",
+         QRect(unplaced, QSize(520, 410))},
         {"malformed size", "FormTop=40\nFormLeft=30\nFormWidth=wide\nFormHeight=410\n", QRect(30, 40, 610, 410)},
         {"beyond any screen", "FormTop=-2147483648\nFormLeft=2147483647\nFormWidth=520\nFormHeight=410\n",
-         QRect(QGuiApplication::primaryScreen()->availableGeometry().topLeft(), QSize(520, 410))},
+         QRect(unplaced, QSize(520, 410))},
         {"larger than the desktop", "FormTop=40\nFormLeft=30\nFormWidth=2147483647\nFormHeight=2147483647\n",
-         QRect(QPoint(30, 40), QGuiApplication::primaryScreen()->virtualSize())},
+         QRect(unplaced, QGuiApplication::primaryScreen()->virtualSize())},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -369,6 +378,23 @@ TEST_F(SettingsTest, UnknownContentSurvivesAndTheNoticeIsRewritten)
     // Fractions never gets a source position; one already there is left alone.
     EXPECT_EQ(file.readString("Fractions", "FormatIn", ""), "4");
     EXPECT_EQ(file.readString("Fractions", "FormatOut", ""), "1");
+}
+
+// A file carried over from Windows holds Windows-1252: its names show as
+// their characters, and the lines the program leaves unchanged keep their
+// bytes.
+TEST_F(SettingsTest, AFileFromWindowsShowsItsCharactersAndKeepsItsBytes)
+{
+    const std::string fontLine = "Font1Name=Caf\xE9 Sans";
+    const std::string tabLine = "2=Surface m\xB2";
+    writeSettings("[Velmar Converter]\n" + fontLine + "\n[IndexTabs]\nTabCount=22\n" + tabLine + "\n");
+    start();
+    EXPECT_EQ(window->converterFonts().Text.Font.family(), QString::fromUtf8("Caf\xC3\xA9 Sans"));
+    EXPECT_EQ(tabSet->tabText(1), QString::fromUtf8("Surface m\xC2\xB2"));
+    window.reset();
+    const std::string saved = savedSettings();
+    EXPECT_NE(saved.find('\n' + fontLine + '\n'), std::string::npos);
+    EXPECT_NE(saved.find('\n' + tabLine + '\n'), std::string::npos);
 }
 
 TEST_F(SettingsTest, AFailedSaveIsReportedAndTheProgramStillEnds)

@@ -72,7 +72,7 @@ TEST(ProfileDocument, ReadsTextByNameWithoutRegardToCaseOrBlanks)
         {"[S]\r\n  K  =  crlf\r\n", "S", "K", "crlf"},
         {"[velmar converter]\ntabindex=3\n", "Velmar Converter", "TabIndex", "3"},
         {"[ Length ] trailing\nFormatIn=4\n", "  length", "formatin  ", "4"},
-        {"\xEF\xBB\xBF[S]\nK=\xFF\xFE bytes", "S", "K", "\xFF\xFE bytes"},
+        {"\xEF\xBB\xBF[S]\nK=\xFF\xFE bytes", "S", "K", "\xC3\xBF\xC3\xBE bytes"},
         {"[S]\nK=first\nk=second\n", "S", "K", "first"},
         {"[S]\nK=first\n[s]\nX=other\n", "S", "X", "default"},
         {"K=outside\n[S]\n;K=comment\nK\n[T]\nK=v\n", "S", "K", "default"},
@@ -92,10 +92,10 @@ TEST(ProfileDocument, CutsLongTextAtWholeCharacters)
         {std::string(1100, 'a'), std::string(1023, 'a')},
         {a1021 + "a" + euro + "b", a1021 + "a" + euro},
         {a1021 + "aa" + euro, a1021 + "aa"},
-        // Bytes that start no well-formed sequence count one character each.
-        {a1021 + "\xFF\xFE\xFD", a1021 + "\xFF\xFE"},
-        {a1021 + "\xE2\x82" + "b", a1021 + "\xE2\x82"},
-        {a1021 + "a\xC0\xAF", a1021 + "a\xC0"},
+        // Text that is not UTF-8 is Windows-1252: one character a byte.
+        {a1021 + "\xFF\xFE\xFD", a1021 + "\xC3\xBF\xC3\xBE"},
+        {a1021 + "\xE2\x82" + "b", a1021 + "\xC3\xA2\xE2\x80\x9A"},
+        {a1021 + "a\xC0\xAF", a1021 + "a\xC3\x80"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(documentWithValue(c.stored).readString("S", "K", ""), c.expected) << c.stored.substr(1020);
@@ -154,7 +154,7 @@ TEST(ProfileDocument, ValuesReadBackAsWrittenAndStayOnOneLine)
         {"\"\"", "\"\""},
         {"'x'", "'x'"},
         {"[Section]", "[Section]"},
-        {"\xC3\xBC\xFF", "\xC3\xBC\xFF"},
+        {"\xC3\xBC\xFF", "\xC3\x83\xC2\xBC\xC3\xBF"}, // not UTF-8, so read as Windows-1252
         {"1\n[Evil]\nTabIndex=9", "1 [Evil] TabIndex=9"},
         {"a\r\nb", "a  b"},
         {"\n", " "},
@@ -166,6 +166,43 @@ TEST(ProfileDocument, ValuesReadBackAsWrittenAndStayOnOneLine)
         EXPECT_EQ(reread.readString("A", "Value", "missing"), c.readBack) << c.written;
         EXPECT_EQ(reread.readString("B", "after", ""), "2") << c.written;
         EXPECT_EQ(reread.readString("Evil", "TabIndex", "none"), "none") << c.written;
+    }
+}
+
+// A file carried over from Windows: its names are Windows-1252.
+TEST(ProfileDocument, ReadsLinesThatAreNotUtf8AsWindows1252)
+{
+    const std::string file = "[Velmar Converter]\nFont1Name=Caf\xE9 Sans\n[Caf\xE9]\nnote=\x93quoted\x94\n"
+                             "[IndexTabs]\n1=m\xB2 \xC3\xA9\n[Length]\nValueIn=\xC3\xA9t\xC3\xA9\n";
+    const struct {
+        const char* section;
+        const char* key;
+        const char* expected;
+    } cases[] = {
+        {"Velmar Converter", "Font1Name", "Caf\xC3\xA9 Sans"},
+        {"Caf\xC3\xA9", "note", "\xE2\x80\x9Cquoted\xE2\x80\x9D"},
+        {"IndexTabs", "1", "m\xC2\xB2 \xC3\x83\xC2\xA9"}, // one byte not UTF-8 makes the whole line Windows-1252
+        {"Length", "ValueIn", "\xC3\xA9t\xC3\xA9"},
+    };
+    const ProfileDocument document(file);
+    for (const auto& c : cases)
+        EXPECT_EQ(document.readString(c.section, c.key, "missing"), c.expected) << c.section << '.' << c.key;
+}
+
+TEST(ProfileDocument, AWindows1252LineKeepsItsBytesUnlessItsValueChanges)
+{
+    const std::string before = "[A]\nname=Caf\xE9\n; \xE9t\xE9\n";
+    const struct {
+        const char* value;
+        std::string after;
+    } cases[] = {
+        {"Caf\xC3\xA9", before},
+        {"Th\xC3\xA9", "[A]\nname=Th\xC3\xA9\n; \xE9t\xE9\n"},
+    };
+    for (const auto& c : cases) {
+        ProfileDocument document(before);
+        document.writeString("A", "name", c.value);
+        EXPECT_EQ(document.toBytes(), c.after) << c.value;
     }
 }
 

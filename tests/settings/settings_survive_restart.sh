@@ -13,97 +13,12 @@ set -euo pipefail
 program=${1:?usage: settings_survive_restart.sh PROGRAM}
 name=settings_survive_restart
 
-fail() {
-    echo "$name: $*" >&2
-    if [[ -s ${work:-}/program.log ]]; then
-        echo "--- program output" >&2
-        cat "$work/program.log" >&2
-    fi
-    exit 1
-}
-
-for tool in Xvfb xdotool; do
-    command -v "$tool" >/dev/null || fail "$tool is missing (scripts/ensure-packages installs it)"
-done
-[[ -x $program ]] || fail "no program at $program"
-
-work=$(mktemp -d)
-xvfb_pid=
-program_pid=
-# The X server is waited for: one still shutting down would remove the socket
-# of the next one that took over its display number.
-cleanup() {
-    local pid
-    for pid in $program_pid $xvfb_pid; do
-        kill "$pid" 2>/dev/null || true
-        wait "$pid" 2>/dev/null || true
-    done
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-# Waits up to $1 seconds for the command that follows to succeed.
-wait_for() {
-    local seconds=$1
-    shift
-    local deadline=$((SECONDS + seconds))
-    until "$@"; do
-        ((SECONDS < deadline)) || return 1
-        sleep 0.05
-    done
-}
-
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-wait_for 10 test -s "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-DISPLAY=":$(<"$work/display")"
-export DISPLAY
-export HOME=$work/home
-export XDG_CONFIG_HOME=$work/config
-unset QT_QPA_PLATFORM
-mkdir -p "$HOME" "$XDG_CONFIG_HOME"
-ini=$XDG_CONFIG_HOME/TOLVANEX.INI
+# shellcheck source=tests/support/program_under_xvfb.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../support/program_under_xvfb.sh"
 
 # What another program keeps in the file, and must find again unchanged.
 foreign=$'[Other Program]\n; a note of the user\nColour = "blue"\n'
 printf '%s' "$foreign" >"$ini"
-
-window=
-start_program() {
-    "$program" >>"$work/program.log" 2>&1 &
-    program_pid=$!
-    wait_for 15 xdotool search --onlyvisible --name '^Velmar Converter$' >/dev/null 2>&1 ||
-        fail "the window did not appear"
-    window=$(xdotool search --onlyvisible --name '^Velmar Converter$' | head -n 1)
-    timeout 10 xdotool windowfocus --sync "$window" || fail "the window did not take the keyboard focus"
-}
-
-program_ended() { ! kill -0 "$program_pid" 2>/dev/null; }
-
-# Waits for the program to end by itself and checks its exit code.
-wait_for_end() {
-    wait_for 15 program_ended || fail "the program did not end"
-    local status=0
-    wait "$program_pid" || status=$?
-    program_pid=
-    ((status == 0)) || fail "the program ended with exit code $status"
-}
-
-# The value of a key in a section of a settings file.
-value() {
-    local file=$1 section=$2 key=$3
-    awk -v section="[$section]" -v key="$key" '
-        /^\[/ { inside = ($0 == section); next }
-        inside && index($0, key "=") == 1 { print substr($0, length(key) + 2); exit }
-    ' "$file"
-}
-
-expect_value() {
-    local file=$1 section=$2 key=$3 expected=$4
-    local actual
-    actual=$(value "$file" "$section" "$key")
-    [[ $actual == "$expected" ]] || fail "$(basename "$file"): [$section] $key is '$actual', expected '$expected'"
-}
 
 # Presses a key several times.
 press() {

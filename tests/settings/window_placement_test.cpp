@@ -6,24 +6,29 @@ using namespace velmar;
 
 namespace {
 
-TEST(WindowPlacement, AFrameOffEveryScreenComesBackOnThePrimaryOne)
+// The strip of a window's title bar and menu bar, 50 pixels high, stored
+// under one display arrangement and restored under another.
+TEST(WindowPlacement, AStoredPositionCountsOnlyWithItsBarsWhollyOnScreen)
 {
     const QList<QRect> screens{QRect(0, 0, 1920, 1080), QRect(1920, 0, 1280, 1024)};
-    const QRect primaryFreeArea(0, 30, 1920, 1050);
     const struct {
         const char* name;
-        QRect stored;
-        QRect placed;
+        QRect bars;
+        bool onScreens;
     } cases[] = {
-        {"on the first screen", QRect(100, 80, 610, 450), QRect(100, 80, 610, 450)},
-        {"on the second screen", QRect(2500, 500, 610, 450), QRect(2500, 500, 610, 450)},
-        {"partly off a screen", QRect(-600, -440, 610, 450), QRect(-600, -440, 610, 450)},
-        {"on a removed third screen", QRect(3300, 100, 610, 450), QRect(0, 30, 610, 450)},
-        {"below the second screen", QRect(2000, 1100, 610, 450), QRect(0, 30, 610, 450)},
-        {"above every screen", QRect(100, -900, 610, 450), QRect(0, 30, 610, 450)},
+        {"on the first screen", QRect(100, 80, 610, 50), true},
+        {"in the top-left corner", QRect(0, 0, 610, 50), true},
+        {"on the second screen", QRect(2500, 500, 610, 50), true},
+        {"across both screens", QRect(1600, 10, 610, 50), true},
+        {"saved under Wayland", QRect(-3, -30, 610, 50), false},
+        {"a little above the screen", QRect(100, -1, 610, 50), false},
+        {"partly left of the screen", QRect(-600, 100, 610, 50), false},
+        {"beside the shorter second screen", QRect(2500, 1000, 610, 50), false},
+        {"on a removed third screen", QRect(3300, 100, 610, 50), false},
+        {"below every screen", QRect(100, 1100, 610, 50), false},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(FrameOnSomeScreen(c.stored, screens, primaryFreeArea), c.placed) << c.name;
+        EXPECT_EQ(LiesOnScreens(c.bars, screens), c.onScreens) << c.name;
 }
 
 } // namespace

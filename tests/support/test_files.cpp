@@ -5,7 +5,6 @@
 #include <fstream>
 #include <iterator>
 #include <system_error>
-#include <utility>
 
 namespace velmar::test_support {
 
@@ -50,17 +49,6 @@ FileSizeLimit::~FileSizeLimit()
 {
     ::setrlimit(RLIMIT_FSIZE, &previous_);
     std::signal(SIGXFSZ, previousHandler_);
-}
-
-ReadOnlyFolder::ReadOnlyFolder(fs::path folder)
-    : folder_(std::move(folder))
-{
-    fs::permissions(folder_, fs::perms::owner_read | fs::perms::owner_exec);
-}
-
-ReadOnlyFolder::~ReadOnlyFolder()
-{
-    fs::permissions(folder_, fs::perms::owner_all);
 }
 
 } // namespace velmar::test_support

@@ -34,16 +34,4 @@ private:
     void (*previousHandler_)(int);
 };
 
-// While alive, the folder cannot be written by anyone but root.
-class ReadOnlyFolder {
-public:
-    explicit ReadOnlyFolder(std::filesystem::path folder);
-    ~ReadOnlyFolder();
-    ReadOnlyFolder(const ReadOnlyFolder&) = delete;
-    ReadOnlyFolder& operator=(const ReadOnlyFolder&) = delete;
-
-private:
-    std::filesystem::path folder_;
-};
-
 } // namespace velmar::test_support

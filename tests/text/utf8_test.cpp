@@ -52,5 +52,19 @@ TEST(Utf8, SingleCharacterIsOneWholeSequence)
         EXPECT_EQ(IsSingleUtf8Character(c.Text), c.Single) << testing::PrintToString(c.Text);
 }
 
+TEST(Utf8, WellFormedTextHasOnlyWellFormedSequences)
+{
+    using namespace std::string_view_literals;
+    const struct {
+        std::string_view Text;
+        bool WellFormed;
+    } cases[] = {
+        {""sv, true},         {"TabIndex=3"sv, true},    {"5 m\xC2\xB2, \xE2\x82\xAC"sv, true}, {"\0"sv, true},
+        {"caf\xE9"sv, false}, {"\xC3\xA9\xC3"sv, false}, {"ok\xED\xA0\x80"sv, false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(IsWellFormedUtf8(c.Text), c.WellFormed) << testing::PrintToString(c.Text);
+}
+
 } // namespace
 } // namespace velmar

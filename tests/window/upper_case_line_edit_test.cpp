@@ -31,6 +31,36 @@ TEST_F(UpperCaseLineEditTest, PastedLettersBecomeUpperCase)
     EXPECT_EQ(box.text(), "2E5 ABC");
 }
 
+// A single-line box takes a pasted text up to its first line break; what
+// stood around the caret stays.
+TEST_F(UpperCaseLineEditTest, PastedTextEndsAtItsFirstLineBreak)
+{
+    const struct {
+        QString clipboard;
+        int caret;
+        QString text;
+    } cases[] = {
+        {"7\n8\n", 1, "172"},   {"7 8", 1, "17 82"},      {"5\r\n6", 2, "125"},
+        {"\n8", 0, "12"},       {"3e\u20284", 1, "13E2"}, {"9\u2029", 1, "192"},
+        {"9\u0085x", 1, "192"}, {"4\v5", 1, "142"},       {"4\f5", 1, "142"},
+    };
+    for (const auto& c : cases) {
+        box.setTextAsGiven("12");
+        box.setCursorPosition(c.caret);
+        QApplication::clipboard()->setText(c.clipboard);
+        box.paste();
+        EXPECT_EQ(box.text(), c.text) << c.clipboard.toStdString();
+        EXPECT_EQ(box.cursorPosition(), c.caret + c.text.size() - 2) << c.clipboard.toStdString();
+    }
+    box.selectAll();
+    QApplication::clipboard()->setText("6\n7");
+    box.paste();
+    EXPECT_EQ(box.text(), "6") << "over a selection";
+    EXPECT_EQ(changes.last().first().toString(), "6");
+    box.setTextAsGiven("0.5\n1");
+    EXPECT_EQ(box.text(), "0.5") << "set by the program";
+}
+
 TEST_F(UpperCaseLineEditTest, TextSetByTheProgramStaysAsGiven)
 {
     box.setTextAsGiven("ff.e");
