@@ -17,7 +17,7 @@ namespace velmar {
 namespace {
 
 // The value every sample shows: the extended value nearest to it.
-constexpr Extended SampleValue = 1234567.890123456L;
+constexpr Extended SampleValue = ExtendedLiteral(1234567.890123456L);
 
 constexpr int AutoFormatViewType = 1;
 

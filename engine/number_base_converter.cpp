@@ -59,7 +59,7 @@ std::optional<NumberUnit> numberUnitOf(Extended id)
         return NumberUnit{16, "invalid hexadecimal number"};
     if (id == 5)
         return NumberUnit{std::nullopt, "invalid Roman numeral"};
-    if (id >= 6 && id <= 40 && id == std::trunc(id)) {
+    if (id >= 6 && id <= 40 && id == trunc(id)) {
         const std::int32_t base = static_cast<std::int32_t>(id) - 4;
         return NumberUnit{base, "invalid base-" + std::to_string(base) + " number"};
     }
