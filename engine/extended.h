@@ -67,8 +67,9 @@ constexpr bool IsHalfwayBetweenExtendedValues(long double value)
             magnitude *= 0.5L;
         while (magnitude < 0x1p64L)
             magnitude *= 2;
-        const auto whole = static_cast<unsigned __int128>(magnitude);
-        return static_cast<long double>(whole) == magnitude && (whole & 1) != 0;
+        const long double belowTop = magnitude - 0x1p64L;
+        const auto whole = static_cast<std::uint64_t>(belowTop);
+        return static_cast<long double>(whole) == belowTop && (whole & 1) != 0;
     }
 }
 
