@@ -298,12 +298,10 @@ INSTANTIATE_TEST_SUITE_P(Operands, SoftwareExtendedArithmetic,
 
 using FaultKind = FloatingPointFault::Kind;
 
+// Exact either way: Extended is long double or SoftwareExtended here.
 Extended ToExtended(SoftwareExtended x)
 {
-    if constexpr (std::is_same_v<Extended, SoftwareExtended>)
-        return x;
-    else
-        return Hardware(x);
+    return Extended{Hardware(x)};
 }
 
 std::optional<FaultKind> EngineFault(const BinaryOperation& operation, SoftwareExtended a, SoftwareExtended b)
