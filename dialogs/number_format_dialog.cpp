@@ -19,7 +19,7 @@ namespace velmar {
 namespace {
 
 // The value every sample shows: the extended value nearest to it.
-constexpr Extended SampleValue = 1234567.890123456L;
+constexpr Extended SampleValue = ExtendedLiteral(1234567.890123456L);
 
 // A digit box that only its arrows (buttons, arrow keys, wheel) change.
 class ArrowOnlySpinBox : public QSpinBox {

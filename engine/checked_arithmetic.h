@@ -16,9 +16,9 @@ namespace checked {
 
 inline Extended result(Extended value, Extended a, Extended b)
 {
-    if (std::isnan(value) && !std::isnan(a) && !std::isnan(b))
+    if (isnan(value) && !isnan(a) && !isnan(b))
         throw FloatingPointFault(FloatingPointFault::Kind::InvalidOperation);
-    if (std::isinf(value) && std::isfinite(a) && std::isfinite(b))
+    if (isinf(value) && isfinite(a) && isfinite(b))
         throw FloatingPointFault(FloatingPointFault::Kind::Overflow);
     return value;
 }
@@ -38,7 +38,7 @@ inline Extended mul(Extended a, Extended b)
 
 inline Extended div(Extended a, Extended b)
 {
-    if (b == 0 && std::isfinite(a) && a != 0)
+    if (b == 0 && isfinite(a) && a != 0)
         throw FloatingPointFault(FloatingPointFault::Kind::ZeroDivide);
     return result(a / b, a, b);
 }

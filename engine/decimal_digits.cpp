@@ -41,9 +41,9 @@ void WriteRawDigits(long long whole, char* first)
 void SetRawDigits(Extended magnitude, DecimalDigits& digits)
 {
     int exponent = powers_of_ten::DecimalExponent(magnitude);
-    long long whole = std::llrint(powers_of_ten::Scale(magnitude, SignificantDigitLimit - exponent));
+    long long whole = llrint(powers_of_ten::Scale(magnitude, SignificantDigitLimit - exponent));
     if (whole >= RawDigitsLimit) {
-        whole = std::llrint(static_cast<Extended>(whole) / 10);
+        whole = llrint(static_cast<Extended>(whole) / 10);
         ++exponent;
     }
     WriteRawDigits(whole, digits.Buffer.data());
@@ -75,17 +75,17 @@ void KeepDigits(int kept, DecimalDigits& digits)
 DecimalDigits RoundedDigits(Extended value, int significantLimit, int decimalsLimit)
 {
     DecimalDigits digits;
-    if (std::isinf(value)) {
+    if (isinf(value)) {
         digits.Class = DecimalDigits::Kind::Infinity;
         return digits;
     }
-    if (std::isnan(value)) {
+    if (isnan(value)) {
         digits.Class = DecimalDigits::Kind::NotANumber;
         return digits;
     }
-    if (std::fpclassify(value) != FP_NORMAL)
+    if (fpclassify(value) != FP_NORMAL)
         return digits;
-    SetRawDigits(std::fabs(value), digits);
+    SetRawDigits(fabs(value), digits);
     const int kept = digits.Exponent + decimalsLimit;
     if (kept < 0) {
         digits.Exponent = 0; // nothing left before the decimals limit: zero

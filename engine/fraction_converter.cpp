@@ -25,7 +25,7 @@ struct Fraction {
 // (infinities included).
 std::optional<std::int32_t> truncateToInt32(Extended x)
 {
-    const Extended whole = std::trunc(x);
+    const Extended whole = trunc(x);
     if (!(whole >= -2147483648.0L && whole <= 2147483647.0L))
         return std::nullopt;
     return static_cast<std::int32_t>(whole);

@@ -60,7 +60,7 @@ std::optional<NumberUnit> numberUnitOf(Extended id)
         return NumberUnit{16, "hexadecimal number"};
     if (id == UnitId(NumbersUnit::RomanNumeral))
         return NumberUnit{std::nullopt, "Roman numeral"};
-    if (id >= BaseNUnitId(SmallestListedBase) && id <= BaseNUnitId(LargestListedBase) && id == std::trunc(id)) {
+    if (id >= BaseNUnitId(SmallestListedBase) && id <= BaseNUnitId(LargestListedBase) && id == trunc(id)) {
         const auto base = static_cast<std::int32_t>(id - BaseNUnitId(SmallestListedBase)) + SmallestListedBase;
         return NumberUnit{base, "base-" + std::to_string(base) + " number"};
     }

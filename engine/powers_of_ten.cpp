@@ -2,7 +2,6 @@
 
 #include <cmath>
 #include <cstdint>
-#include <cstring>
 #include <vector>
 
 #include "engine/big_natural.h"
@@ -34,7 +33,7 @@ RoundedPower RoundToExtended(const BigNatural& number, int binaryScale, bool fra
         significand = std::uint64_t{1} << 63;
         ++exponent;
     }
-    return {std::ldexp(static_cast<Extended>(significand), exponent), direction};
+    return {ldexp(static_cast<Extended>(significand), exponent), direction};
 }
 
 // Values and directions apart: an 80-bit value with one byte beside it would
@@ -97,12 +96,10 @@ bool IsAtLeast(const Table& powers, Extended magnitude, int k)
 }
 
 // The binary exponent of a normal value, from the exponent field of the x87
-// format (bytes 8 and 9, biased by 16383); cheaper than the library's ilogb.
+// format (biased by 16383); cheaper than the library's ilogb.
 int BinaryExponent(Extended value)
 {
-    std::uint16_t signAndExponent;
-    std::memcpy(&signAndExponent, reinterpret_cast<const unsigned char*>(&value) + 8, sizeof signAndExponent);
-    return (signAndExponent & 0x7fff) - 16383;
+    return (SignExponentOf(value) & 0x7fff) - 16383;
 }
 
 } // namespace

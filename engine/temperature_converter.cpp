@@ -15,14 +15,14 @@ constexpr Extended ReaumurId = UnitId(TemperatureUnit::Reaumur);
 
 // Where 0 Celsius lies on the other scales.
 constexpr Extended CelsiusZeroInFahrenheit = 32;
-constexpr Extended CelsiusZeroInKelvin = 273.15L;
-constexpr Extended CelsiusZeroInRankine = 491.67L;
+constexpr Extended CelsiusZeroInKelvin = ExtendedLiteral(273.15L);
+constexpr Extended CelsiusZeroInRankine = ExtendedLiteral(491.67L);
 
 constexpr Extended Five = 5;
 constexpr Extended Nine = 9;
-constexpr Extended OneFifth = 0.2L;
-constexpr Extended CelsiusPerReaumur = 1.25L;
-constexpr Extended ReaumurPerCelsius = 0.8L;
+constexpr Extended OneFifth = ExtendedLiteral(0.2L);
+constexpr Extended CelsiusPerReaumur = ExtendedLiteral(1.25L);
+constexpr Extended ReaumurPerCelsius = ExtendedLiteral(0.8L);
 
 // Fahrenheit and Rankine share the degree size: nine of theirs are five Celsius.
 // Each step is rounded in the order written; the last bits of results such as

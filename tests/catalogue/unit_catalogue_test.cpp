@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "catalogue/unit_catalogue.h"
+#include "engine/extended.h"
 
 using namespace velmar;
 
@@ -83,6 +84,19 @@ TEST(UnitCatalogue, EveryLinearTableHasAReferenceUnit)
         const auto& units = catalogue.table(category);
         EXPECT_TRUE(std::any_of(units.begin(), units.end(), [](const UnitEntry& e) { return e.Factor == 1.0L; }))
             << categoryInfo(category).DisplayName;
+    }
+}
+
+// The engine rounds each factor to extended precision as it reads it; where
+// long double is wider, that is the literal's nearest extended value unless
+// the compiler's rounding of the literal landed halfway between two.
+TEST(UnitCatalogue, EveryFactorRoundsOnceToItsNearestExtendedValue)
+{
+    UnitCatalogue catalogue;
+    for (int category = 0; category < CategoryCount; ++category) {
+        for (const UnitEntry& unit : catalogue.table(category))
+            EXPECT_FALSE(IsHalfwayBetweenExtendedValues(unit.Factor))
+                << categoryInfo(category).DisplayName << ": " << unit.Name;
     }
 }
 

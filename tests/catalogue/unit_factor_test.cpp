@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "catalogue/unit_catalogue.h"
+#include "engine/extended.h"
 #include "tests/support/exact_rational.h"
 #include "tests/support/unit_positions.h"
 
@@ -113,7 +114,8 @@ TEST(UnitFactors, AreTheNearestExtendedValuesOfTheirDefinitions)
         {ThermalConductivityIndex, "kilowatt/meter-K", {ItBtu, "0.0254", "9"}, {"3600", "0.09290304", "5", "1000"}},
     };
     for (const Definition& definition : definitions)
-        EXPECT_EQ(factor(definition.Category, definition.Unit), nearestExtended(definition)) << definition.Unit;
+        EXPECT_EQ(Extended{factor(definition.Category, definition.Unit)}, Extended{nearestExtended(definition)})
+            << definition.Unit;
 }
 
 struct Agreement {

@@ -24,7 +24,8 @@ void expectConversions(const std::vector<Case>& cases)
 {
     for (const Case& c : cases)
         EXPECT_EQ(Num_Change(c.input, c.from, c.to).Text, c.expected)
-            << c.input.substr(0, 40) << " (" << c.input.size() << " characters) " << c.from << "->" << c.to;
+            << c.input.substr(0, 40) << " (" << c.input.size() << " characters) " << static_cast<int>(c.from) << "->"
+            << static_cast<int>(c.to);
 }
 
 TEST(NumberBases, ConvertsBetweenBasesAndRomanNumerals)

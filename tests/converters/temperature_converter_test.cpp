@@ -21,8 +21,8 @@ std::string autoFormat(std::string_view input, Extended from, Extended to)
 
 TEST(Temperature, OneNinthIsTheNearestExtendedValue)
 {
-    volatile Extended nine = 9; // divided at run time, correctly rounded
-    EXPECT_EQ(OneNinth, 1.0L / nine);
+    volatile int nine = 9; // divided at run time, correctly rounded
+    EXPECT_EQ(OneNinth, Extended{1} / nine);
 }
 
 TEST(Temperature, ConvertsThroughCelsiusInTheFixedOrderOfOperations)
@@ -55,7 +55,8 @@ TEST(Temperature, ConvertsThroughCelsiusInTheFixedOrderOfOperations)
         {"-1E9999", Rankine, Celsius, "INF"},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(autoFormat(c.input, c.from, c.to), c.expected) << c.input << " " << c.from << "->" << c.to;
+        EXPECT_EQ(autoFormat(c.input, c.from, c.to), c.expected)
+            << c.input << " " << static_cast<int>(c.from) << "->" << static_cast<int>(c.to);
 }
 
 TEST(Temperature, EmptyInputOrMissingSelectionEmptiesTheResult)
@@ -77,7 +78,7 @@ TEST(Temperature, OverflowEscapesAsAFault)
     for (const auto& [from, to] : {std::pair{Celsius, Fahrenheit}, std::pair{Reaumur, Celsius}}) {
         try {
             autoFormat("1E4932", from, to);
-            ADD_FAILURE() << from << "->" << to << " did not overflow";
+            ADD_FAILURE() << static_cast<int>(from) << "->" << static_cast<int>(to) << " did not overflow";
         } catch (const FloatingPointFault& fault) {
             EXPECT_EQ(fault.kind(), FloatingPointFault::Kind::Overflow);
             EXPECT_STREQ(fault.what(), "Floating point overflow");

@@ -38,8 +38,8 @@ TEST_F(LinearConversion, DividesThenMultipliesEachStepRounded)
     const auto convert = [&](Extended value, const char* source, const char* target) {
         return ConvertByFactors(value, FactorOf(source), FactorOf(target));
     };
-    EXPECT_EQ(convert(1, "kilometer", "meter"), 1000 + std::ldexp(Extended{1}, -54)); // 0.001 is not exact
-    EXPECT_EQ(convert(1, "mile", "mile"), 1 - std::ldexp(Extended{1}, -64));          // no shortcut for equal units
+    EXPECT_EQ(convert(1, "kilometer", "meter"), 1000 + ldexp(Extended{1}, -54)); // 0.001 is not exact
+    EXPECT_EQ(convert(1, "mile", "mile"), 1 - ldexp(Extended{1}, -64));          // no shortcut for equal units
     EXPECT_EQ(convert(1, "kilometer", "kilometer"), 1);
     EXPECT_NE(convert(5, "foot", "inch"), 60);
     EXPECT_NE(convert(12, "inch", "foot"), 1);

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/powers_of_ten.h"
+#include "tests/engine/x87_long_double.h"
 
 namespace velmar {
 namespace {
@@ -21,14 +22,14 @@ using namespace powers_of_ten;
 int ExpansionDecimalExponent(Extended v)
 {
     std::vector<char> text(80);
-    std::snprintf(text.data(), text.size(), "%.70Le", v);
+    std::snprintf(text.data(), text.size(), "%.70Le", Hardware(v));
     const std::string shortForm(text.data());
     const std::string digits = shortForm.substr(0, 1) + shortForm.substr(2, 70);
     const bool undecided = digits.find_first_not_of('9') == std::string::npos
         || (digits[0] == '1' && digits.find_first_not_of('0', 1) == std::string::npos);
     if (undecided) {
         text.resize(17000);
-        std::snprintf(text.data(), text.size(), "%.16500Le", v);
+        std::snprintf(text.data(), text.size(), "%.16500Le", Hardware(v));
     }
     return std::atoi(std::strchr(text.data(), 'e') + 1) + 1;
 }
@@ -46,7 +47,8 @@ TEST(DecimalExponent, IsExactAtAndBesideEveryPowerOfTen)
     constexpr Extended Largest = std::numeric_limits<Extended>::max();
     for (int k = SmallestExponent; k <= LargestExponent; ++k) {
         const Extended power = Nearest(k);
-        for (Extended v : {std::nextafter(power, Extended{0}), power, std::nextafter(power, Largest)})
+        for (Extended v : {Extended{std::nextafter(Hardware(power), 0.0L)}, power,
+                           Extended{std::nextafter(Hardware(power), Hardware(Largest))}})
             ASSERT_EQ(DecimalExponent(v), ExpansionDecimalExponent(v)) << "near 1e" << k;
     }
 }

@@ -1,14 +1,16 @@
 // SoftwareExtended against this machine's x87 unit, bit for bit, over a few
 // million random operations: operands of every kind of pattern, and operands
 // built so that results fall on ties, beside the overflow threshold or among
-// the denormals.
+// the denormals; and the faults the engine reports against the exceptions
+// the unit flags.
 #include <algorithm>
+#include <cfenv>
 #include <cmath>
 #include <compare>
 #include <cstdint>
-#include <cstring>
 #include <functional>
 #include <limits>
+#include <optional>
 #include <ostream>
 #include <random>
 #include <string>
@@ -18,37 +20,21 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/checked_arithmetic.h"
+#include "engine/extended.h"
+#include "engine/floating_point_fault.h"
 #include "engine/software_extended.h"
 #include "tests/engine/extended_pattern.h"
+#include "tests/engine/x87_long_double.h"
 
 namespace velmar {
 namespace {
-
-static_assert(std::numeric_limits<long double>::digits == 64, "the reference is the x87 unit");
 
 namespace rounding = extended_rounding;
 
 constexpr int Bias = rounding::ExponentBias;
 constexpr int LargestExponent = 0x7ffe;
 constexpr int CasesPerTest = 50'000;
-
-long double Hardware(SoftwareExtended x)
-{
-    long double value = 0;
-    const std::uint64_t significand = x.Significand();
-    const std::uint16_t signExponent = x.SignExponent();
-    std::memcpy(&value, &significand, sizeof significand);
-    std::memcpy(reinterpret_cast<unsigned char*>(&value) + 8, &signExponent, sizeof signExponent);
-    return value;
-}
-
-ExtendedPattern PatternOf(long double x)
-{
-    ExtendedPattern pattern{};
-    std::memcpy(&pattern.Significand, &x, sizeof pattern.Significand);
-    std::memcpy(&pattern.SignExponent, reinterpret_cast<const unsigned char*>(&x) + 8, sizeof pattern.SignExponent);
-    return pattern;
-}
 
 // Random operands. Significands come in shapes that reach carries, long
 // cancellations and ties far more often than uniform bits would.
@@ -267,17 +253,18 @@ struct BinaryOperation {
     const char* Name;
     SoftwareExtended (*Software)(SoftwareExtended, SoftwareExtended);
     long double (*Hardware)(long double, long double);
+    Extended (*Checked)(Extended, Extended); // the engine's, with its fault reports
 };
 
 const BinaryOperation BinaryOperations[] = {
     {"Sum", [](SoftwareExtended a, SoftwareExtended b) { return a + b; },
-     [](long double a, long double b) { return a + b; }},
+     [](long double a, long double b) { return a + b; }, checked::add},
     {"Difference", [](SoftwareExtended a, SoftwareExtended b) { return a - b; },
-     [](long double a, long double b) { return a - b; }},
+     [](long double a, long double b) { return a - b; }, checked::sub},
     {"Product", [](SoftwareExtended a, SoftwareExtended b) { return a * b; },
-     [](long double a, long double b) { return a * b; }},
+     [](long double a, long double b) { return a * b; }, checked::mul},
     {"Quotient", [](SoftwareExtended a, SoftwareExtended b) { return a / b; },
-     [](long double a, long double b) { return a / b; }},
+     [](long double a, long double b) { return a / b; }, checked::div},
 };
 
 void PrintTo(const BinaryOperation& operation, std::ostream* out)
@@ -304,6 +291,84 @@ TEST_P(SoftwareExtendedArithmetic, MatchesTheX87Unit)
 }
 
 INSTANTIATE_TEST_SUITE_P(Operands, SoftwareExtendedArithmetic,
+                         testing::Combine(testing::ValuesIn(BinaryOperations), testing::ValuesIn(PairKinds)),
+                         [](const auto& info) {
+                             return std::string(std::get<0>(info.param).Name) + "Of" + std::get<1>(info.param).Name;
+                         });
+
+using FaultKind = FloatingPointFault::Kind;
+
+// Exact either way: Extended is long double or SoftwareExtended here.
+Extended ToExtended(SoftwareExtended x)
+{
+    return Extended{Hardware(x)};
+}
+
+std::optional<FaultKind> EngineFault(const BinaryOperation& operation, SoftwareExtended a, SoftwareExtended b)
+{
+    try {
+        operation.Checked(ToExtended(a), ToExtended(b));
+        return std::nullopt;
+    } catch (const FloatingPointFault& fault) {
+        return fault.kind();
+    }
+}
+
+// The exception the x87 unit flags: the volatile operands and result keep the
+// operation between clearing and testing the flags.
+std::optional<FaultKind> X87Fault(const BinaryOperation& operation, SoftwareExtended a, SoftwareExtended b)
+{
+    volatile long double x = Hardware(a);
+    volatile long double y = Hardware(b);
+    std::feclearexcept(FE_ALL_EXCEPT);
+    volatile long double result = operation.Hardware(x, y);
+    static_cast<void>(result);
+    const int raised = std::fetestexcept(FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW);
+    if (raised & FE_INVALID)
+        return FaultKind::InvalidOperation;
+    if (raised & FE_DIVBYZERO)
+        return FaultKind::ZeroDivide;
+    if (raised & FE_OVERFLOW)
+        return FaultKind::Overflow;
+    return std::nullopt;
+}
+
+const char* FaultName(std::optional<FaultKind> fault)
+{
+    if (!fault)
+        return "none";
+    switch (*fault) {
+    case FaultKind::Overflow:
+        return "overflow";
+    case FaultKind::ZeroDivide:
+        return "division by zero";
+    case FaultKind::InvalidOperation:
+        return "invalid operation";
+    }
+    return "?";
+}
+
+// The engine reports a fault exactly where the x87 unit would raise it if
+// unmasked. A NaN operand is passed on without a report, whatever the unit
+// flags for it.
+class CheckedArithmeticFaults : public testing::TestWithParam<std::tuple<BinaryOperation, PairKind>> { };
+
+TEST_P(CheckedArithmeticFaults, AreTheX87Exceptions)
+{
+    const auto& [operation, pairs] = GetParam();
+    OperandMaker maker(std::hash<std::string>{}(std::string("faults") + operation.Name + pairs.Name));
+    for (int i = 0; i < CasesPerTest / 5; ++i) {
+        OperandPair pair = pairs.Make(maker);
+        if (i % 2 != 0)
+            std::swap(pair.A, pair.B);
+        if (isnan(pair.A) || isnan(pair.B))
+            continue;
+        ASSERT_STREQ(FaultName(EngineFault(operation, pair.A, pair.B)), FaultName(X87Fault(operation, pair.A, pair.B)))
+            << testing::PrintToString(pair.A) << ' ' << operation.Name << ' ' << testing::PrintToString(pair.B);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Operands, CheckedArithmeticFaults,
                          testing::Combine(testing::ValuesIn(BinaryOperations), testing::ValuesIn(PairKinds)),
                          [](const auto& info) {
                              return std::string(std::get<0>(info.param).Name) + "Of" + std::get<1>(info.param).Name;

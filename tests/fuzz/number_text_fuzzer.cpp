@@ -73,12 +73,12 @@ void checkAutoFormatReadsBack(Extended value)
 {
     const NumberFormatSetting autoFormat = MakeNumberFormatSetting(ResultForm::AutoFormat, 0);
     const std::string text = formatted(value, autoFormat, DefaultMarks);
-    if (!std::isfinite(value))
+    if (!isfinite(value))
         return;
     const std::optional<Extended> readBack = readOrOverflow(text);
     if (!readBack)
         fail("AutoFormat text does not read back", text);
-    if (std::fpclassify(*readBack) == FP_NORMAL && formatted(*readBack, autoFormat, DefaultMarks) != text)
+    if (fpclassify(*readBack) == FP_NORMAL && formatted(*readBack, autoFormat, DefaultMarks) != text)
         fail("AutoFormat text read back writes differently", text);
 }
 
