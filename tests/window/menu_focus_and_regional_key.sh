@@ -13,65 +13,29 @@ set -euo pipefail
 program=${1:?usage: menu_focus_and_regional_key.sh PROGRAM}
 name=menu_focus_and_regional_key
 
-fail() {
-    echo "$name: $*" >&2
-    [[ -s ${work:-}/program.log ]] && cat "$work/program.log" >&2
-    exit 1
-}
-
-for tool in Xvfb xdotool xclip localedef; do
+# shellcheck source=tests/support/program_under_xvfb.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../support/program_under_xvfb.sh"
+for tool in xclip localedef; do
     command -v "$tool" >/dev/null || fail "$tool is missing (scripts/ensure-packages installs it)"
 done
-[[ -x $program ]] || fail "no program at $program"
-
-work=$(mktemp -d)
-xvfb_pid=
-program_pid=
 clip_pid=
-cleanup() {
-    local pid
-    for pid in $program_pid $clip_pid $xvfb_pid; do
-        kill "$pid" 2>/dev/null || true
-        wait "$pid" 2>/dev/null || true
-    done
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-wait_for() {
-    local seconds=$1
-    shift
-    local deadline=$((SECONDS + seconds))
-    until "$@"; do
-        ((SECONDS < deadline)) || return 1
-        sleep 0.05
-    done
-}
-
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-wait_for 10 test -s "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-DISPLAY=":$(<"$work/display")"
-export DISPLAY HOME=$work/home XDG_CONFIG_HOME=$work/config
-unset QT_QPA_PLATFORM
-mkdir -p "$HOME"
+trap 'kill "$clip_pid" 2>/dev/null || true; cleanup' EXIT
 
 # The German locale, generated into a folder of the test's own.
 mkdir -p "$work/locale"
 localedef -i de_DE -f UTF-8 "$work/locale/de_DE.UTF-8" 2>"$work/localedef.log" ||
     fail "the German locale could not be generated: $(cat "$work/localedef.log")"
 
-window=
+# Starts the program from a fresh settings folder, with the environment
+# assignments given, and puts its window at the top left.
 window_x=0
 window_y=0
-start_program() {
+start_fresh() {
     rm -rf "$XDG_CONFIG_HOME"
     mkdir -p "$XDG_CONFIG_HOME"
-    "$@" "$program" >>"$work/program.log" 2>&1 &
-    program_pid=$!
-    wait_for 15 xdotool search --onlyvisible --name '^Velmar Converter$' >/dev/null 2>&1 ||
-        fail "the window did not appear"
-    window=$(xdotool search --onlyvisible --name '^Velmar Converter$' | head -n 1)
+    local assignment
+    for assignment in "$@"; do export "${assignment?}"; done
+    start_program
     timeout 10 xdotool windowmove --sync "$window" 0 0 || fail "the window could not be moved"
     timeout 10 xdotool windowfocus --sync "$window" || fail "the window did not take the keyboard focus"
     eval "$(xdotool getwindowgeometry --shell "$window" | grep -E '^(X|Y)=')"
@@ -87,17 +51,10 @@ click_at() {
 
 end_program() {
     xdotool key alt+x
-    wait_for 15 bash -c "! kill -0 $program_pid 2>/dev/null" || fail "the program did not end"
-    wait "$program_pid" || fail "the program failed"
-    program_pid=
+    wait_for_end
 }
 
-setting() {
-    awk -v section="[$1]" -v key="$2" '
-        /^\[/ { inside = ($0 == section); next }
-        inside && index($0, key "=") == 1 { print substr($0, length(key) + 2); exit }
-    ' "$XDG_CONFIG_HOME/TOLVANEX.INI"
-}
+setting() { value "$ini" "$1" "$2"; }
 
 clipboard() { xclip -selection clipboard -o 2>/dev/null || true; }
 clipboard_is() { [[ $(clipboard) == "$1" ]]; }
@@ -109,7 +66,7 @@ result_box=(420 58)
 source_row=(150 110)
 
 # --- 1. The Edit menu and the focus ---
-start_program env LANG=C.UTF-8
+start_fresh LANG=C.UTF-8
 printf '999' | xclip -selection clipboard -quiet >/dev/null 2>&1 &
 clip_pid=$!
 wait_for 5 clipboard_is 999 || fail "the clipboard could not be set"
@@ -128,7 +85,7 @@ end_program
 [[ $(setting Length ValueIn) == 5 ]] || fail "Ctrl+V in a unit list changed the input to '$(setting Length ValueIn)'"
 
 # --- 2. The regional decimal mark ---
-start_program env LOCPATH="$work/locale" LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8
+start_fresh LOCPATH="$work/locale" LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8
 xdotool type --delay 40 '1,5'
 xdotool key Tab Home Down Down Down     # source: meter
 xdotool key Tab Home                    # target list (the result box is skipped)
