@@ -4,7 +4,10 @@
 #include <iomanip>
 #include <ostream>
 
+// The software type needs 128-bit integers, which 32-bit targets lack.
+#if defined(__SIZEOF_INT128__)
 #include "engine/software_extended.h"
+#endif
 
 namespace velmar {
 
@@ -17,10 +20,12 @@ struct ExtendedPattern {
     friend bool operator==(const ExtendedPattern&, const ExtendedPattern&) = default;
 };
 
+#if defined(__SIZEOF_INT128__)
 inline ExtendedPattern PatternOf(SoftwareExtended x)
 {
     return {x.SignExponent(), x.Significand()};
 }
+#endif
 
 // As "ffff:c000000000000000": sign and exponent, then the significand.
 inline void PrintTo(const ExtendedPattern& pattern, std::ostream* out)
@@ -31,9 +36,11 @@ inline void PrintTo(const ExtendedPattern& pattern, std::ostream* out)
     out->flags(flags);
 }
 
+#if defined(__SIZEOF_INT128__)
 inline void PrintTo(SoftwareExtended x, std::ostream* out)
 {
     PrintTo(PatternOf(x), out);
 }
+#endif
 
 } // namespace velmar

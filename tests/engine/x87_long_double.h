@@ -5,8 +5,12 @@
 #include <limits>
 
 #include "engine/extended.h"
-#include "engine/software_extended.h"
 #include "tests/engine/extended_pattern.h"
+
+// The software type needs 128-bit integers, which 32-bit targets lack.
+#if defined(__SIZEOF_INT128__)
+#include "engine/software_extended.h"
+#endif
 
 namespace velmar {
 
@@ -14,6 +18,7 @@ namespace velmar {
 // for the tests that check against the x87 unit or the C library.
 static_assert(std::numeric_limits<long double>::digits == 64, "the reference is the x87 unit");
 
+#if defined(__SIZEOF_INT128__)
 inline long double Hardware(SoftwareExtended x)
 {
     long double value = 0;
@@ -23,6 +28,7 @@ inline long double Hardware(SoftwareExtended x)
     std::memcpy(reinterpret_cast<unsigned char*>(&value) + 8, &signExponent, sizeof signExponent);
     return value;
 }
+#endif
 
 // Extended is long double itself unless the build asked for the software type.
 inline long double Hardware(long double x)

@@ -98,16 +98,25 @@ void subtract(Natural& left, const Natural& right)
     trim(left);
 }
 
+// A quotient below 2^66 in two words; 32-bit targets have no 128-bit integer.
+struct WideQuotient {
+    std::uint64_t High = 0; // bits 64 and 65
+    std::uint64_t Low = 0;
+};
+
 // floor(dividend / divisor), leaving the remainder in dividend.
 // Precondition: the quotient is below 2^66.
-unsigned __int128 divide(Natural& dividend, const Natural& divisor)
+WideQuotient divide(Natural& dividend, const Natural& divisor)
 {
-    unsigned __int128 quotient = 0;
+    WideQuotient quotient;
     for (int bit = 65; bit >= 0; --bit) {
         const Natural shifted = shiftedLeft(divisor, bit);
         if (compare(dividend, shifted) >= 0) {
             subtract(dividend, shifted);
-            quotient |= static_cast<unsigned __int128>(1) << bit;
+            if (bit >= 64)
+                quotient.High |= std::uint64_t{1} << (bit - 64);
+            else
+                quotient.Low |= std::uint64_t{1} << bit;
         }
     }
     return quotient;
@@ -161,23 +170,24 @@ long double ExactRational::NearestExtended() const
     for (;;) {
         Natural remainder = shift >= 0 ? shiftedLeft(numerator_, shift) : numerator_;
         const Natural divisor = shift >= 0 ? denominator_ : shiftedLeft(denominator_, -shift);
-        unsigned __int128 quotient = divide(remainder, divisor);
-        if (quotient < static_cast<unsigned __int128>(1) << 63) {
+        WideQuotient quotient = divide(remainder, divisor);
+        constexpr std::uint64_t TopBit = std::uint64_t{1} << 63;
+        if (quotient.High == 0 && quotient.Low < TopBit) {
             ++shift;
             continue;
         }
-        if (quotient >= static_cast<unsigned __int128>(1) << 64) {
+        if (quotient.High != 0) {
             --shift;
             continue;
         }
         const int half = compare(shiftedLeft(remainder, 1), divisor);
-        if (half > 0 || (half == 0 && (quotient & 1) != 0))
-            ++quotient;
-        if (quotient == static_cast<unsigned __int128>(1) << 64) {
-            quotient >>= 1;
-            --shift;
+        if (half > 0 || (half == 0 && (quotient.Low & 1) != 0)) {
+            if (++quotient.Low == 0) { // rounded up to 2^64
+                quotient.Low = TopBit;
+                --shift;
+            }
         }
-        return std::ldexp(static_cast<long double>(static_cast<std::uint64_t>(quotient)), -shift);
+        return std::ldexp(static_cast<long double>(quotient.Low), -shift);
     }
 }
 
