@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <exception>
 #include <string>
 #include <string_view>
 
@@ -29,6 +30,13 @@ struct ConversionOutcome {
     // with its full stop ("Floating point overflow.").
     std::string Text;
 };
+
+// A converter's result text as an outcome: the one place where error texts
+// are told apart from results.
+ConversionOutcome OutcomeOfText(std::string text);
+
+// What escaped a converter, as the general error report words it.
+ConversionOutcome OutcomeOfFault(const std::exception& fault);
 
 ConversionOutcome Convert(const UnitCatalogue& catalogue, const ConversionRequest& request,
                           const NumberFormatSetting& setting, const RegionalMarks& marks);
