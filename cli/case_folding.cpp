@@ -14,6 +14,12 @@ bool isFoldableLatin1Capital(unsigned char second)
     return second >= CapitalAGrave && second <= CapitalThorn && second != MultiplicationSign;
 }
 
+bool isLatin1SmallOfFoldable(unsigned char second)
+{
+    return second >= CapitalAGrave + LatinCaseOffset
+        && isFoldableLatin1Capital(static_cast<unsigned char>(second - LatinCaseOffset));
+}
+
 } // namespace
 
 std::string FoldCase(std::string_view text)
@@ -30,6 +36,22 @@ std::string FoldCase(std::string_view text)
         }
     }
     return folded;
+}
+
+std::string UpperCaseAsTyped(std::string_view text)
+{
+    std::string upper(text);
+    for (std::size_t i = 0; i < upper.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(upper[i]);
+        if (byte >= 'a' && byte <= 'z') {
+            upper[i] = static_cast<char>(byte - 'a' + 'A');
+        } else if (byte == Latin1Lead && i + 1 < upper.size()
+                   && isLatin1SmallOfFoldable(static_cast<unsigned char>(upper[i + 1]))) {
+            upper[i + 1] = static_cast<char>(upper[i + 1] - LatinCaseOffset);
+            ++i;
+        }
+    }
+    return upper;
 }
 
 } // namespace velmar

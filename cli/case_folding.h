@@ -11,4 +11,9 @@ namespace velmar {
 // UTF-8, is copied unchanged; the folded text has the same length in bytes.
 std::string FoldCase(std::string_view text);
 
+// Upper-cases a value one character for one, as the input box does as it is
+// typed: the same letters as FoldCase, the other way, so "mcmxciv" reads as
+// "MCMXCIV".
+std::string UpperCaseAsTyped(std::string_view text);
+
 } // namespace velmar

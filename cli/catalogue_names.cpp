@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "cli/quoted_text.h"
+#include "cli/suggestions.h"
 
 namespace velmar {
 namespace {
@@ -52,7 +53,8 @@ NameLookup lookUp(const NameIndex& index, std::string_view name, CatalogueNames:
     std::string unknown = "unknown " + describe();
     if (detail == CatalogueNames::Detail::Brief)
         return {-1, std::move(unknown)};
-    return {-1, unknown + "; candidates: " + joined(index.candidatesFor(name))};
+    const std::string suggestion = DidYouMean(NearestNames(name, index.names()));
+    return {-1, unknown + "; " + (suggestion.empty() ? "see --list" : suggestion)};
 }
 
 } // namespace

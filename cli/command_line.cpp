@@ -6,6 +6,7 @@
 
 #include "cli/int32_text.h"
 #include "cli/quoted_text.h"
+#include "engine/decimal_digits.h"
 #include "text/utf8.h"
 
 namespace velmar {
@@ -15,6 +16,9 @@ struct FormatName {
     std::string_view Name;
     ResultForm Form;
 };
+
+// Extended precision carries 18 significant decimal digits; more would
+// only show rounding noise.
 
 constexpr std::array<FormatName, 4> FormatNames{{
     {"auto", ResultForm::AutoFormat},
@@ -46,9 +50,9 @@ std::optional<RunMode> requestedInformation(std::span<char* const> arguments)
     for (const std::string_view argument : arguments) {
         if (argument == "--")
             break;
-        if (argument == "--help")
+        if (argument == "--help" || argument == "-h")
             return RunMode::Help;
-        if (argument == "--version")
+        if (argument == "--version" || argument == "-V")
             return RunMode::Version;
     }
     return std::nullopt;
@@ -107,8 +111,13 @@ bool Parser::takeValue(std::string_view option, std::string_view value)
         const std::optional<std::int32_t> precision = ParseInt32(value);
         if (!precision)
             return fail("--precision needs a whole number, not " + QuotedForMessage(value));
+        if (*precision < 0 || *precision > SignificantDigitLimit)
+            return fail("--precision must be from 0 to " + std::to_string(SignificantDigitLimit) + ", not "
+                        + QuotedForMessage(value));
         command.Precision = *precision;
         noteFirst(formatOption_, option);
+    } else if (option == "--category") {
+        command.Category = value;
     } else {
         if (!isUsableMark(value))
             return fail(std::string(option) + " needs a single printable character, not " + QuotedForMessage(value));
@@ -121,16 +130,21 @@ bool Parser::takeValue(std::string_view option, std::string_view value)
 bool Parser::takeOption(std::string_view name, std::optional<std::string_view> inlineValue,
                         std::span<char* const>::iterator& next, std::span<char* const>::iterator end)
 {
-    const bool isFlag = name == "--help" || name == "--version" || name == "--batch" || name == "--list";
+    const bool isFlag = name == "--help" || name == "--version" || name == "--batch" || name == "--list"
+        || name == "--explain" || name == "--json";
     if (isFlag && inlineValue)
         return fail(std::string(name) + " takes no value");
+    if (name == "--explain")
+        return result_.Command.Explain = true;
+    if (name == "--json")
+        return result_.Command.Json = true;
     if (name == "--batch")
         return setMode(name, RunMode::Batch);
     if (name == "--list")
         return setMode(name, RunMode::List);
 
-    const bool takesValue
-        = name == "--format" || name == "--precision" || name == "--decimal-mark" || name == "--thousands-mark";
+    const bool takesValue = name == "--format" || name == "--precision" || name == "--decimal-mark"
+        || name == "--thousands-mark" || name == "--category";
     if (!takesValue)
         return fail("unknown option " + QuotedForMessage(name));
     if (inlineValue)
@@ -159,9 +173,8 @@ void Parser::checkCombination()
             fail("--list takes at most one CATEGORY");
         break;
     case RunMode::Convert:
-        if (operands != 4)
-            fail("expected CATEGORY FROM TO VALUE, got " + std::to_string(operands)
-                 + (operands == 1 ? " argument" : " arguments"));
+        if (operands == 0)
+            fail("expected a query such as \"60 mph to km/h\", or CATEGORY FROM TO VALUE; got 0 arguments");
         break;
     case RunMode::Help:
     case RunMode::Version:
@@ -178,6 +191,10 @@ ParsedCommandLine Parser::parse(std::span<char* const> arguments)
     bool optionsEnded = false;
     for (auto next = arguments.begin(); next != arguments.end();) {
         const std::string_view argument = *next++;
+        if (!optionsEnded && argument == "-v") {
+            result_.Command.Explain = true;
+            continue;
+        }
         if (optionsEnded || !argument.starts_with("--")) {
             result_.Command.Operands.push_back(argument);
             continue;

@@ -14,10 +14,13 @@ enum class RunMode { Convert, Batch, List, Help, Version };
 
 struct CommandLine {
     RunMode Mode = RunMode::Convert;
-    std::vector<std::string_view> Operands; // CATEGORY FROM TO VALUE, or the --list CATEGORY
+    std::vector<std::string_view> Operands; // a query, CATEGORY FROM TO VALUE, or the --list CATEGORY
     ResultForm ViewType = ResultForm::AutoFormat;
     std::int32_t Precision = 4;
     RegionalMarks Marks;
+    std::string_view Category; // --category: the category a query is in; empty to infer it
+    bool Explain = false;      // --explain: say what the query was understood as
+    bool Json = false;         // --json: answers as JSON objects
 };
 
 struct ParsedCommandLine {
@@ -27,8 +30,8 @@ struct ParsedCommandLine {
 
 // Options are "--name value" or "--name=value" and may stand anywhere before
 // "--"; every other argument, including "-" and negative numbers such as
-// "-40", is an operand. "--help" and "--version" win over everything else
-// before "--".
+// "-40", is an operand, except the short options -h, -V and -v. "--help"
+// and "--version" (-h, -V) win over everything else before "--".
 ParsedCommandLine ParseCommandLine(std::span<char* const> arguments);
 
 } // namespace velmar

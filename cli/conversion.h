@@ -1,10 +1,12 @@
 #pragma once
 
 #include <cstdint>
+#include <exception>
 #include <string>
 #include <string_view>
 
 #include "catalogue/unit_catalogue.h"
+#include "engine/conversion_result.h"
 #include "engine/number_format.h"
 
 namespace velmar {
@@ -29,6 +31,12 @@ struct ConversionOutcome {
     // with its full stop ("Floating point overflow.").
     std::string Text;
 };
+
+// A converter's result as an outcome.
+ConversionOutcome OutcomeOf(ConversionResult result);
+
+// What escaped a converter, as the general error report words it.
+ConversionOutcome OutcomeOfFault(const std::exception& fault);
 
 ConversionOutcome Convert(const UnitCatalogue& catalogue, const ConversionRequest& request,
                           const NumberFormatSetting& setting, const RegionalMarks& marks);

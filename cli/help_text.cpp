@@ -8,33 +8,50 @@ namespace velmar {
 
 std::string_view HelpText()
 {
-    return R"(Usage: velmar-convert [OPTIONS] CATEGORY FROM TO VALUE
+    return R"help(Usage: velmar-convert [OPTIONS] CATEGORY FROM TO VALUE
+       velmar-convert [OPTIONS] VALUE FROM [to] TO
        velmar-convert --batch [--decimal-mark C] [--thousands-mark C]
        velmar-convert --list [CATEGORY]
 
 Converts VALUE from unit FROM to unit TO of CATEGORY and prints the result
 exactly as the converter window shows it, error texts included.
 
-Categories and units are named by their display names (see --list). An exact
-match wins; otherwise a unique match ignoring case is accepted (ASCII and
-accented Latin letters: "réaumur" and "RÉAUMUR" find "Réaumur").
+A query names its units in the order people say them: "60 mph to km/h",
+"60 mph km/h", "72 F in C", "1 atm -> mmHg", as separate arguments or as one.
+Units take their display names (see --list) or common symbols, plurals,
+British and ASCII spellings (ft, feet, metre, m2, sq ft, degC, mmHg). The
+category is the one in which every unit has that name; --category settles it
+where several do. Parts add up in linear categories: "5 ft 10 in to cm".
+Numbers without a base are decimal ("1994 to roman", "0x1F to decimal").
+In CATEGORY FROM TO VALUE, categories and units take their display names.
+An exact match wins; otherwise a unique match ignoring case is accepted
+(ASCII and accented Latin letters: "réaumur" and "RÉAUMUR" find "Réaumur").
+An unknown name is refused with the nearest names offered.
 Fractions has no source unit: give FROM as "-" or as an empty argument.
-VALUE is taken exactly as typed into the input box; a negative VALUE such as
--40 is fine as it is. Options may stand anywhere before "--"; put "--" before
+VALUE is upper-cased as the input box does ("mcmxciv" reads as "MCMXCIV"); a
+negative VALUE such as -40 is fine as it is. Results are written with "." and
+"," whatever the locale, unless --decimal-mark and --thousands-mark say else.
+ Options may stand anywhere before "--"; put "--" before
 a VALUE that itself starts with "--".
 
 Options:
   --format FORM       how results are written: auto (default), scientific,
                       fixed, or commas (fixed with thousands marks)
   --precision N       significant digits (scientific) or decimals (fixed,
-                      commas); default 4
+                      commas), 0 to 18; default 4
+  --category NAME     the category of a query, where its units' names fit
+                      several
+  --explain, -v       print the query as understood: "60 mile/hour =
+                      96.56064 kilometer/hour (Speed)"
+  --json              print the answer as one JSON object with the category,
+                      units, input, result and error (null where none)
   --decimal-mark C    the decimal mark written in results (default ".")
   --thousands-mark C  the thousands mark written in results (default ",")
   --list [CATEGORY]   list the categories, or the units of CATEGORY with
                       their positions
   --batch             convert the requests on standard input, one per line
-  --help              show this help and exit
-  --version           show the version and exit
+  --help, -h          show this help and exit
+  --version, -V       show the version and exit
 
 Batch requests are UTF-8 lines of tab-separated fields:
   CATEGORY <TAB> FROM <TAB> TO <TAB> INPUT [<TAB> VIEWTYPE [<TAB> PRECISION]]
@@ -53,11 +70,13 @@ Exit status:
   2  usage error
 
 Examples:
+  velmar-convert 60 mph to km/h
+  velmar-convert "5 ft 10 in to cm"
   velmar-convert Length foot inch 5
   velmar-convert --format fixed --precision 2 Temperature Celsius Fahrenheit 37
   velmar-convert Fractions - "mixed number" 2.25
   printf 'Numbers\tdecimal\thexadecimal\t255\n' | velmar-convert --batch
-)";
+)help";
 }
 
 std::string_view VersionText()

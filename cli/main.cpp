@@ -7,6 +7,8 @@
 #include "cli/help_text.h"
 #include "cli/listing.h"
 #include "cli/output.h"
+#include "cli/program_name.h"
+#include "cli/query_conversion.h"
 #include "cli/single_conversion.h"
 #include "cli/usage_error.h"
 
@@ -29,7 +31,9 @@ int run(const velmar::CommandLine& command)
     case RunMode::Convert:
         break;
     }
-    return velmar::RunSingleConversion(command);
+    if (velmar::IsCategoryForm(command.Operands))
+        return velmar::RunSingleConversion(command);
+    return velmar::QueryRunner(command).run(command.Operands);
 }
 
 } // namespace

@@ -28,6 +28,8 @@ public:
     // `name` case-insensitively, else all names.
     std::vector<std::string_view> candidatesFor(std::string_view name) const;
 
+    const std::vector<std::string_view>& names() const { return names_; }
+
 private:
     static constexpr int AmbiguousFold = -1;
     static constexpr int EmptySlot = -1;

@@ -1,6 +1,8 @@
 #include "cli/single_conversion.h"
 
 #include "catalogue/unit_catalogue.h"
+#include "cli/answer_output.h"
+#include "cli/case_folding.h"
 #include "cli/catalogue_names.h"
 #include "cli/conversion.h"
 #include "cli/named_request.h"
@@ -10,8 +12,6 @@
 
 namespace velmar {
 namespace {
-
-constexpr int ErrorStatus = 1;
 
 // Fractions has no source unit; "-" or an empty FROM stands in for it.
 bool isNoSourceUnit(std::string_view from)
@@ -39,8 +39,12 @@ std::string misuseOf(const NamedRequest& named, const ConversionRequest& request
 
 int RunSingleConversion(const CommandLine& command)
 {
+    const std::size_t operands = command.Operands.size();
+    if (operands != 4)
+        return ReportUsageError("expected CATEGORY FROM TO VALUE, got " + std::to_string(operands) + " arguments");
     const UnitCatalogue catalogue;
-    const NamedRequest named{command.Operands[0], command.Operands[1], command.Operands[2], command.Operands[3]};
+    const std::string input = UpperCaseAsTyped(command.Operands[3]);
+    const NamedRequest named{command.Operands[0], command.Operands[1], command.Operands[2], input};
     const ResolvedRequest resolved
         = ResolveNames(CatalogueNames(catalogue), named, CatalogueNames::Detail::WithCandidates);
     if (!resolved.Failure.empty())
@@ -49,14 +53,16 @@ int RunSingleConversion(const CommandLine& command)
         return ReportUsageError(misuse);
 
     const NumberFormatSetting setting = MakeNumberFormatSetting(command.ViewType, command.Precision);
-    const ConversionOutcome outcome = Convert(catalogue, resolved.Request, setting, command.Marks);
-    if (outcome.Outcome == ConversionOutcome::Kind::Fault) {
-        WriteToStandardError("error: " + outcome.Text + "\n");
-        return ErrorStatus;
-    }
-    StandardOutput().write(outcome.Text);
-    StandardOutput().write("\n");
-    return outcome.Outcome == ConversionOutcome::Kind::ErrorText ? ErrorStatus : 0;
+    const ConversionRequest& request = resolved.Request;
+    const auto nameAt = [&](std::int32_t position) {
+        return position < 0 ? std::string() : std::string(catalogue.unit(request.Category, position + 1).Name);
+    };
+    const Answer answer{request.Category,
+                        {input},
+                        {nameAt(request.SourcePosition)},
+                        nameAt(request.TargetPosition),
+                        Convert(catalogue, request, setting, command.Marks)};
+    return PrintAnswer(answer, command);
 }
 
 } // namespace velmar
