@@ -64,8 +64,6 @@ public:
     void MainChange(QObject* sender);
     // The category switch, raised by the tab strip before it selects newTab.
     void TabSet1Change(QObject* sender, int newTab, bool& allowChange);
-    // Writes the result box, shown from its start and announced to screen readers.
-    void showResult(const QString& result);
 
     // The 22 per-category unit-name lists, in the tables' current order.
     void RebuildUnitNameLists();
@@ -137,6 +135,8 @@ private:
         connect(control, signal, this, [this, handler] { runReportingFaults(this, handler); });
     }
 
+    // Writes the result box, shown from its start and announced to screen readers.
+    void showResult(const QString& result);
     void createControls();
     void createMenus();
     QAction* addCommand(QWidget* menu, const char* name, const QString& caption, const QKeySequence& shortcut,
