@@ -66,6 +66,9 @@ Tfrm_Converter::Tfrm_Converter(RegionalMarks marks, QWidget* parent)
 Tfrm_Converter::~Tfrm_Converter()
 {
     runReportingFaults(this, [this] { FormDestroy(); });
+    // The controls are destroyed after this class is, and the focus leaving
+    // them must not reach a window that is no longer one.
+    disconnect(qApp, &QApplication::focusChanged, this, nullptr);
 }
 
 void Tfrm_Converter::createControls()
