@@ -136,3 +136,10 @@ std::vector<std::string> LinesOf(const std::string& text)
         lines.push_back(text.substr(start) + "<no line end>");
     return lines;
 }
+
+std::ostream& operator<<(std::ostream& out, const ConverterCase& c)
+{
+    for (const std::string& argument : c.Arguments)
+        out << '[' << argument << "] ";
+    return out;
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -10,6 +11,17 @@ struct ProcessResult {
     std::string Out;
     std::string Err;
 };
+
+// A table row for one run: the arguments, the whole standard output without
+// its final "\n", and the exit status.
+struct ConverterCase {
+    std::vector<std::string> Arguments;
+    std::string Out;
+    int ExitStatus;
+};
+
+// The arguments in brackets, so a failing row names itself.
+std::ostream& operator<<(std::ostream& out, const ConverterCase& c);
 
 // Where the converter's standard output goes: collected into Out, or to a
 // descriptor that fails every write.

@@ -8,18 +8,7 @@
 
 namespace {
 
-struct QueryCase {
-    std::vector<std::string> Arguments;
-    std::string Out;
-    int ExitStatus;
-};
-
-std::ostream& operator<<(std::ostream& out, const QueryCase& c)
-{
-    for (const std::string& argument : c.Arguments)
-        out << '[' << argument << "] ";
-    return out;
-}
+using QueryCase = ConverterCase;
 
 class Query : public testing::TestWithParam<QueryCase> { };
 

@@ -7,18 +7,7 @@
 
 namespace {
 
-struct Case {
-    std::vector<std::string> Arguments;
-    std::string Out;
-    int ExitStatus;
-};
-
-std::ostream& operator<<(std::ostream& out, const Case& c)
-{
-    for (const std::string& argument : c.Arguments)
-        out << '[' << argument << "] ";
-    return out;
-}
+using Case = ConverterCase;
 
 class SingleConversion : public testing::TestWithParam<Case> { };
 
