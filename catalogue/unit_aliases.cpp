@@ -369,17 +369,25 @@ std::span<const UnitAliasLine> UnitAliasLines()
     return AliasLines;
 }
 
+std::vector<std::string_view> AliasesOf(const UnitAliasLine& line)
+{
+    std::vector<std::string_view> aliases;
+    for (std::size_t start = 0; start <= line.Aliases.size();) {
+        const std::size_t bar = std::min(line.Aliases.find('|', start), line.Aliases.size());
+        aliases.push_back(line.Aliases.substr(start, bar - start));
+        start = bar + 1;
+    }
+    return aliases;
+}
+
 std::vector<std::string> CuratedAliasesOf(int category, std::string_view unit)
 {
     std::vector<std::string> aliases;
     for (const UnitAliasLine& line : AliasLines) {
         if (line.Category != category || line.Unit != unit)
             continue;
-        for (std::size_t start = 0; start <= line.Aliases.size();) {
-            const std::size_t bar = std::min(line.Aliases.find('|', start), line.Aliases.size());
-            addUnique(aliases, std::string(line.Aliases.substr(start, bar - start)));
-            start = bar + 1;
-        }
+        for (const std::string_view alias : AliasesOf(line))
+            addUnique(aliases, std::string(alias));
     }
     return aliases;
 }

@@ -18,6 +18,9 @@ struct UnitAliasLine {
 // The curated table, one line per unit.
 std::span<const UnitAliasLine> UnitAliasLines();
 
+// The aliases of one line, in its order.
+std::vector<std::string_view> AliasesOf(const UnitAliasLine& line);
+
 // The curated aliases of `unit` of `category`, in table order.
 std::vector<std::string> CuratedAliasesOf(int category, std::string_view unit);
 

@@ -1,6 +1,7 @@
 #include "cli/compound_conversion.h"
 
 #include <exception>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -32,7 +33,10 @@ ConversionOutcome ConvertCompound(const UnitCatalogue& catalogue, int category, 
             Extended sum = 0;
             for (std::size_t i = 0; i < parts.size(); ++i) {
                 const Extended sourceFactor = catalogue.unit(category, parts[i].SourcePosition + 1).Factor;
-                sum = checked::add(sum, ConvertByFactors(values[i], sourceFactor, targetFactor));
+                const std::optional<Extended> converted = ConvertByFactors(values[i], sourceFactor, targetFactor);
+                if (!converted)
+                    return OutcomeOf(TooLargeResult());
+                sum = checked::add(sum, *converted);
             }
             return OutcomeOf({FormatResult(sum, setting, marks)});
         } catch (const FloatingPointFault&) {

@@ -41,7 +41,6 @@ bool IsCategoryForm(std::span<const std::string_view> arguments)
 
 QueryRunner::QueryRunner(const CommandLine& options)
     : options_(options)
-    , catalogueNames_(catalogue_)
     , names_(catalogue_)
 { }
 
@@ -50,7 +49,8 @@ int QueryRunner::run(std::span<const std::string_view> arguments) const
     const std::string query = wholeQuery(arguments);
     std::optional<int> category;
     if (!options_.Category.empty()) {
-        NameLookup named = catalogueNames_.category(options_.Category, CatalogueNames::Detail::WithCandidates);
+        NameLookup named
+            = CatalogueNames(catalogue_).category(options_.Category, CatalogueNames::Detail::WithCandidates);
         if (!named.found())
             return PrintUsageFailures(std::vector{std::move(named.Failure)}, query, options_);
         category = named.Index;

@@ -27,7 +27,6 @@ public:
 private:
     const CommandLine& options_;
     UnitCatalogue catalogue_;
-    CatalogueNames catalogueNames_;
     QueryNames names_;
 };
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory_resource>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -16,6 +17,8 @@ namespace velmar {
 class QueryNames {
 public:
     explicit QueryNames(const UnitCatalogue& catalogue);
+    QueryNames(const QueryNames&) = delete;
+    QueryNames& operator=(const QueryNames&) = delete;
 
     // The 0-based list position of the unit `name` stands for in `category`.
     std::optional<int> unit(int category, std::string_view name) const;
@@ -23,21 +26,31 @@ public:
     // The names worth suggesting for a slip: the display names in list
     // order, then the curated aliases (derived spellings would crowd out
     // other units).
-    const std::vector<std::string>& suggestedNamesOf(int category) const;
+    const std::pmr::vector<std::string_view>& suggestedNamesOf(int category) const;
 
 private:
     static constexpr int SeveralUnits = -1;
 
+    using PositionByName = std::pmr::unordered_map<std::string_view, int>;
     struct CategoryNames {
-        std::vector<std::string> Suggested;
-        std::unordered_map<std::string, int> Exact;  // name to position
-        std::unordered_map<std::string, int> Folded; // folded name to position, or SeveralUnits
+        explicit CategoryNames(std::pmr::memory_resource* pool);
+
+        std::pmr::vector<std::string_view> Suggested;
+        PositionByName Exact;  // name to position
+        PositionByName Folded; // folded name to position, or SeveralUnits
     };
 
     enum class Kind { Suggested, Derived };
-    void add(CategoryNames& names, std::string name, int position, Kind kind);
+    // `name` must outlive the index: the catalogue's and alias table's own
+    // texts do, and made-up spellings are kept in the pool first.
+    void add(CategoryNames& names, std::string_view name, int position, Kind kind);
+    std::string_view keep(std::string_view text);
 
-    std::vector<CategoryNames> categories_; // by catalogue index
+    // Every name and table node of a one-shot program lives in one pool:
+    // building the index is most of its start-up, and heap allocations
+    // (and their freeing at exit) were most of that.
+    std::pmr::monotonic_buffer_resource pool_;
+    std::pmr::vector<CategoryNames> categories_; // by catalogue index
 };
 
 } // namespace velmar

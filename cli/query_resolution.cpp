@@ -88,7 +88,7 @@ std::string Resolver::unknownUnit(std::string_view name) const
 {
     std::vector<std::string_view> candidates;
     for (const int category : searched_) {
-        for (const std::string& known : names_.suggestedNamesOf(category))
+        for (const std::string_view known : names_.suggestedNamesOf(category))
             candidates.push_back(known);
     }
     std::string message = "unknown unit " + QuotedForMessage(name);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -46,6 +47,23 @@ inline std::uint16_t SignExponentOf(Extended value)
     std::uint16_t signExponent; // bytes 8 and 9 of the x87 memory layout
     std::memcpy(&signExponent, reinterpret_cast<const unsigned char*>(&value) + 8, sizeof signExponent);
     return signExponent;
+#endif
+}
+
+// The value of an x87 pattern: the sign bit and biased exponent field, and the
+// 64-bit significand with its explicit integer bit. Usable at compile time.
+constexpr Extended ExtendedFromBits(std::uint16_t signExponent, std::uint64_t significand)
+{
+#if VELMAR_SOFTWARE_EXTENDED
+    return SoftwareExtended::FromBits(signExponent, significand);
+#else
+    struct X87Layout {
+        std::uint64_t Significand;
+        std::uint16_t SignExponent;
+        unsigned char Padding[sizeof(long double) - 10];
+    };
+    static_assert(sizeof(X87Layout) == sizeof(long double));
+    return std::bit_cast<long double>(X87Layout{significand, signExponent, {}});
 #endif
 }
 

@@ -16,11 +16,10 @@ ConversionResult Linear_Change(std::string_view inputText, std::optional<Extende
     const InputReading input = ReadInputText(inputText);
     if (!input.IsNumber)
         return input.Failure;
-    try {
-        return {FormatResult(ConvertByFactors(input.Value, *sourceFactor, *targetFactor), setting, marks)};
-    } catch (const FloatingPointFault&) {
+    const std::optional<Extended> converted = ConvertByFactors(input.Value, *sourceFactor, *targetFactor);
+    if (!converted)
         return TooLargeResult();
-    }
+    return {FormatResult(*converted, setting, marks)};
 }
 
 } // namespace velmar

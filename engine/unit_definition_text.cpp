@@ -20,8 +20,8 @@ std::string UnitDefinitionText(const UnitCatalogue& catalogue, int category, int
         = std::find_if(table.begin(), table.end(), [&](const UnitEntry& unit) { return unit.Name == definitionUnit; });
     assert(target != table.end());
     // The table's factors are finite and far from the extended range, so
-    // converting one unit never faults.
-    const Extended value = ConvertByFactors(1, catalogue.unit(category, position).Factor, target->Factor);
+    // converting one unit never overflows.
+    const Extended value = *ConvertByFactors(1, catalogue.unit(category, position).Factor, target->Factor);
     return FormatResult(value, NumberFormatSetting{}, RegionalMarks{}) + " " + std::string(definitionUnit);
 }
 

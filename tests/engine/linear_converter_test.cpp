@@ -1,4 +1,6 @@
 #include <cmath>
+#include <limits>
+#include <optional>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -43,6 +45,16 @@ TEST_F(LinearConversion, DividesThenMultipliesEachStepRounded)
     EXPECT_EQ(convert(1, "kilometer", "kilometer"), 1);
     EXPECT_NE(convert(5, "foot", "inch"), 60);
     EXPECT_NE(convert(12, "inch", "foot"), 1);
+}
+
+TEST_F(LinearConversion, OverflowInEitherStepGivesNoValue)
+{
+    constexpr Extended Largest = std::numeric_limits<Extended>::max();
+    // The division overflows although the whole conversion would fit: each step counts.
+    EXPECT_EQ(ConvertByFactors(Largest, FactorOf("megaparsec"), FactorOf("megaparsec")), std::nullopt);
+    EXPECT_EQ(ConvertByFactors(Largest, FactorOf("meter"), FactorOf("fermi")), std::nullopt);
+    EXPECT_EQ(ConvertByFactors(-Largest, FactorOf("meter"), FactorOf("millimeter")), std::nullopt);
+    EXPECT_TRUE(ConvertByFactors(Largest, FactorOf("meter"), FactorOf("kilometer")).has_value());
 }
 
 TEST_F(LinearConversion, ResultTexts)
