@@ -3,15 +3,14 @@
 #include <system_error>
 #include <unistd.h>
 
-#include "cli/batch_converter.h"
 #include "cli/line_reader.h"
 #include "cli/output.h"
 
 namespace velmar {
 
-int RunBatch(const RegionalMarks& marks)
+int RunBatch(const RegionalMarks& marks, BatchReplyForm form)
 {
-    const BatchConverter converter(marks);
+    const BatchConverter converter(marks, form);
     LineReader input(STDIN_FILENO);
     OutputBuffer& output = StandardOutput();
     try {

@@ -80,4 +80,9 @@ NameLookup CatalogueNames::unit(int category, std::string_view name, Detail deta
     });
 }
 
+int CatalogueNames::unitCount(int category) const
+{
+    return static_cast<int>(units_[static_cast<std::size_t>(category)].names().size());
+}
+
 } // namespace velmar

@@ -30,6 +30,7 @@ public:
 
     NameLookup category(std::string_view name, Detail detail) const;
     NameLookup unit(int category, std::string_view name, Detail detail) const;
+    int unitCount(int category) const;
 
 private:
     NameIndex categories_;

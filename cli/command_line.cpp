@@ -154,21 +154,37 @@ bool Parser::takeOption(std::string_view name, std::optional<std::string_view> i
     return takeValue(name, *next++);
 }
 
+// A query option given, if any: they shape one answer, which --batch (each
+// line names its own category and units) and --list do not give.
+std::string_view QueryOptionGiven(const CommandLine& command)
+{
+    if (!command.Category.empty())
+        return "--category";
+    return command.Explain ? "--explain" : "";
+}
+
 void Parser::checkCombination()
 {
     const CommandLine& command = result_.Command;
     const std::size_t operands = command.Operands.size();
+    const std::string_view queryOption = QueryOptionGiven(command);
     switch (command.Mode) {
     case RunMode::Batch:
         if (!formatOption_.empty())
             fail(std::string(formatOption_)
                  + " does not apply to --batch: each line gives its own ViewType and Precision");
+        else if (!queryOption.empty())
+            fail(std::string(queryOption) + " does not apply to --batch: each line names its own category and units");
         else if (operands > 0)
             fail("--batch reads its requests from standard input and takes no arguments");
         break;
     case RunMode::List:
         if (!formatOption_.empty() || !markOption_.empty())
             fail(std::string(formatOption_.empty() ? markOption_ : formatOption_) + " does not apply to --list");
+        else if (!command.Category.empty())
+            fail("--category does not apply to --list; give the category as --list CATEGORY");
+        else if (!queryOption.empty() || command.Json)
+            fail(std::string(command.Json ? "--json" : queryOption) + " does not apply to --list");
         else if (operands > 1)
             fail("--list takes at most one CATEGORY");
         break;

@@ -23,7 +23,8 @@ British and ASCII spellings (ft, feet, metre, m2, sq ft, degC, mmHg). The
 category is the one in which every unit has that name; --category settles it
 where several do. Parts add up in linear categories: "5 ft 10 in to cm".
 Numbers without a base are decimal ("1994 to roman", "0x1F to decimal").
-In CATEGORY FROM TO VALUE, categories and units take their display names.
+In CATEGORY FROM TO VALUE and in batch lines, categories take their display
+names; units take those names too, or the positions --list CATEGORY shows.
 An exact match wins; otherwise a unique match ignoring case is accepted
 (ASCII and accented Latin letters: "réaumur" and "RÉAUMUR" find "Réaumur").
 An unknown name is refused with the nearest names offered.
@@ -44,7 +45,8 @@ Options:
   --explain, -v       print the query as understood: "60 mile/hour =
                       96.56064 kilometer/hour (Speed)"
   --json              print the answer as one JSON object with the category,
-                      units, input, result and error (null where none)
+                      units, input, result and error (null where none);
+                      with --batch, one object per request line
   --decimal-mark C    the decimal mark written in results (default ".")
   --thousands-mark C  the thousands mark written in results (default ",")
   --list [CATEGORY]   list the categories, or the units of CATEGORY with

@@ -27,7 +27,8 @@ int run(const velmar::CommandLine& command)
     case RunMode::List:
         return velmar::RunList(command.Operands.empty() ? std::nullopt : std::optional(command.Operands.front()));
     case RunMode::Batch:
-        return velmar::RunBatch(command.Marks);
+        return velmar::RunBatch(command.Marks,
+                                command.Json ? velmar::BatchReplyForm::Json : velmar::BatchReplyForm::Text);
     case RunMode::Convert:
         break;
     }

@@ -1,29 +1,64 @@
 #include "cli/named_request.h"
 
+#include <algorithm>
+#include <optional>
 #include <utility>
+
+#include "cli/int32_text.h"
 
 namespace velmar {
 namespace {
 
-// Resolves one unit field into `position`; false (with the failure filled in)
-// when the name matches nothing.
-bool resolveUnit(const CatalogueNames& names, int category, std::string_view name, CatalogueNames::Detail detail,
-                 std::int32_t& position, std::string& failure)
+// "20" for the 20th unit of a category, as --list CATEGORY numbers them.
+std::optional<int> ListedPosition(std::string_view name, int unitCount)
 {
-    if (name.empty())
-        return true;
-    NameLookup unit = names.unit(category, name, detail);
-    if (!unit.found()) {
+    const std::optional<std::int32_t> number = ParseInt32(name);
+    const bool plainDigits = !name.empty() && std::ranges::all_of(name, [](char c) { return c >= '0' && c <= '9'; });
+    if (!number || !plainDigits || *number < 1 || *number > unitCount)
+        return std::nullopt;
+    return *number - 1;
+}
+
+class UnitResolver {
+public:
+    UnitResolver(const CatalogueNames& names, const QueryNames& queryNames, CatalogueNames::Detail detail)
+        : names_(names)
+        , queryNames_(queryNames)
+        , detail_(detail)
+    { }
+
+    // Resolves one unit field into `position`; false (with the failure
+    // filled in) when the name matches nothing.
+    bool resolve(int category, std::string_view name, std::int32_t& position, std::string& failure) const
+    {
+        if (name.empty())
+            return true;
+        NameLookup unit = names_.unit(category, name, detail_);
+        if (unit.found()) {
+            position = unit.Index;
+            return true;
+        }
+        std::optional<int> other = queryNames_.unit(category, name);
+        if (!other)
+            other = ListedPosition(name, names_.unitCount(category));
+        if (other) {
+            position = *other;
+            return true;
+        }
         failure = std::move(unit.Failure);
         return false;
     }
-    position = unit.Index;
-    return true;
-}
+
+private:
+    const CatalogueNames& names_;
+    const QueryNames& queryNames_;
+    CatalogueNames::Detail detail_;
+};
 
 } // namespace
 
-ResolvedRequest ResolveNames(const CatalogueNames& names, const NamedRequest& named, CatalogueNames::Detail detail)
+ResolvedRequest ResolveNames(const CatalogueNames& names, const QueryNames& queryNames, const NamedRequest& named,
+                             CatalogueNames::Detail detail)
 {
     ResolvedRequest resolved;
     ConversionRequest& request = resolved.Request;
@@ -36,11 +71,11 @@ ResolvedRequest ResolveNames(const CatalogueNames& names, const NamedRequest& na
     }
     request.Category = category.Index;
 
+    const UnitResolver units(names, queryNames, detail);
     const bool hasSourceUnit = request.Category != FractionsIndex;
-    if (hasSourceUnit
-        && !resolveUnit(names, request.Category, named.Source, detail, request.SourcePosition, resolved.Failure))
+    if (hasSourceUnit && !units.resolve(request.Category, named.Source, request.SourcePosition, resolved.Failure))
         return resolved;
-    resolveUnit(names, request.Category, named.Target, detail, request.TargetPosition, resolved.Failure);
+    units.resolve(request.Category, named.Target, request.TargetPosition, resolved.Failure);
     return resolved;
 }
 

@@ -1,3 +1,4 @@
+#include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
 
@@ -44,7 +45,10 @@ TEST(Batch, AnswersEveryLineInOrderAndGoesOnAfterBadOnes)
         {"Temperature\tCelsius\tFahrenheit\t1E4932", "error: Floating point overflow."},
         {"Length\tmeter\tmillimeter\t1E4932", "result too large"},
         {"Lenght\tmeter\tfoot\t1", "error: unknown category \"Lenght\""},
-        {"Length\tmetre\tfoot\t1", "error: unknown unit \"metre\" in category \"Length\""},
+        {"Length\tmetrex\tfoot\t1", "error: unknown unit \"metrex\" in category \"Length\""},
+        {"Length\tmetre\tft\t1", "3.280839895"},
+        {"Speed\tmph\tkm/h\t60", "96.56064"},
+        {"Length\t20\tinch\t5", "60"},
         {"Length\tmeter\tfoot",
          "error: malformed line: expected at least 4 tab-separated fields (category, source "
          "unit, target unit, input), found 3"},
@@ -146,6 +150,67 @@ TEST(Batch, ManyLinesAcrossReadBlocks)
     }
     const ProcessResult run = RunConverter({"--batch"}, input);
     EXPECT_TRUE(run.Out == expected) << "the replies differ from the requests' numbers";
+    EXPECT_EQ(run.ExitStatus, 0);
+}
+
+TEST(Batch, JsonGivesOneObjectPerLine)
+{
+    using nlohmann::json;
+    const struct {
+        std::string Request;
+        json Reply;
+    } rows[] = {
+        {"Length\tft\tinch\t5",
+         {{"category", "Length"},
+          {"from", "foot"},
+          {"to", "inch"},
+          {"input", "5"},
+          {"result", "60"},
+          {"error", nullptr}}},
+        {"Fractions\tignored\tmixed number\t2.25",
+         {{"category", "Fractions"},
+          {"from", nullptr},
+          {"to", "mixed number"},
+          {"input", "2.25"},
+          {"result", "2 and 1/4"},
+          {"error", nullptr}}},
+        {"Length\tmeter\t\t1",
+         {{"category", "Length"},
+          {"from", "meter"},
+          {"to", nullptr},
+          {"input", "1"},
+          {"result", ""},
+          {"error", nullptr}}},
+        {"Temperature\tCelsius\tKelvin\t12a",
+         {{"category", "Temperature"},
+          {"from", "Celsius"},
+          {"to", "Kelvin"},
+          {"input", "12a"},
+          {"result", nullptr},
+          {"error", "invalid number [3]"}}},
+        {"Length\tmeter\tfoot\t1E4933",
+         {{"category", "Length"},
+          {"from", "meter"},
+          {"to", "foot"},
+          {"input", "1E4933"},
+          {"result", nullptr},
+          {"error", "Floating point overflow."}}},
+        {"Lenght\tmeter\tfoot\t1",
+         {{"category", nullptr},
+          {"from", nullptr},
+          {"to", nullptr},
+          {"input", "Lenght\tmeter\tfoot\t1"},
+          {"result", nullptr},
+          {"error", "unknown category \"Lenght\""}}},
+    };
+    std::string input;
+    for (const auto& row : rows)
+        input += row.Request + "\n";
+    const ProcessResult run = RunConverter({"--batch", "--json"}, input);
+    const std::vector<std::string> replies = LinesOf(run.Out);
+    ASSERT_EQ(replies.size(), std::size(rows)) << run.Out;
+    for (std::size_t i = 0; i < replies.size(); ++i)
+        EXPECT_EQ(json::parse(replies[i]), rows[i].Reply) << rows[i].Request;
     EXPECT_EQ(run.ExitStatus, 0);
 }
 

@@ -60,6 +60,17 @@ INSTANTIATE_TEST_SUITE_P(Names, SingleConversion,
                                          Case{{"numbers", "ROMAN NUMERAL", "Decimal", "MCMXCIV"}, "1994", 0},
                                          Case{{"Area", "METER²", "meter²", "2"}, "2", 0}));
 
+// The names a query takes, and the positions --list gives; a display name
+// still wins over an alias that folds to it.
+INSTANTIATE_TEST_SUITE_P(OtherNames, SingleConversion,
+                         testing::Values(Case{{"Speed", "mph", "km/h", "60"}, "96.56064", 0},
+                                         Case{{"Temperature", "F", "C", "72"}, "22.22222222", 0},
+                                         Case{{"Area", "acre", "m2", "1"}, "4046.87261", 0},
+                                         Case{{"Mass", "lbs", "kg", "180"}, "81.6466266", 0},
+                                         Case{{"Length", "feet", "metres", "1"}, "0.3048", 0},
+                                         Case{{"Length", "20", "19", "3"}, "1", 0},
+                                         Case{{"Length", "020", "foot", "1"}, "1", 0}));
+
 // The converters' error texts are results too, but exit with status 1.
 INSTANTIATE_TEST_SUITE_P(
     ErrorTexts, SingleConversion,
@@ -116,7 +127,10 @@ INSTANTIATE_TEST_SUITE_P(
                     UsageCase{{"Temperature", "Réaumurx", "Celsius", "1"}, "unknown unit \"Réaumurx\""},
                     UsageCase{{"Length", "", "meter", "1"}, "FROM must name a unit of \"Length\""},
                     UsageCase{{"Length", "meter", "", "1"}, "TO must name a unit of \"Length\""},
-                    UsageCase{{"Fractions", "decimal", "mixed number", "1.5"}, "Fractions has no source unit"}));
+                    UsageCase{{"Fractions", "decimal", "mixed number", "1.5"}, "Fractions has no source unit"},
+                    UsageCase{{"Length", "0", "foot", "1"}, "unknown unit \"0\""},
+                    UsageCase{{"Length", "+20", "foot", "1"}, "unknown unit \"+20\""},
+                    UsageCase{{"Length", "999", "foot", "1"}, "unknown unit \"999\""}));
 
 INSTANTIATE_TEST_SUITE_P(
     Options, UsageError,
@@ -139,6 +153,10 @@ INSTANTIATE_TEST_SUITE_P(
         UsageCase{{"--batch", "--format", "fixed"}, "--format does not apply to --batch"},
         UsageCase{{"--batch", "Length"}, "--batch reads its requests from standard input"},
         UsageCase{{"--list", "--precision", "3"}, "--precision does not apply to --list"},
+        UsageCase{{"--batch", "--category", "Mass"}, "--category does not apply to --batch"},
+        UsageCase{{"--batch", "-v"}, "--explain does not apply to --batch"},
+        UsageCase{{"--list", "--category", "Mass"}, "give the category as --list CATEGORY"},
+        UsageCase{{"--list", "--json"}, "--json does not apply to --list"},
         UsageCase{{"--list", "Length", "Area"}, "--list takes at most one CATEGORY"},
         UsageCase{{"--list", "Lenght"}, "unknown category \"Lenght\""}));
 
