@@ -4,17 +4,13 @@
 #include <QMenuBar>
 #include <QScrollBar>
 #include <QTest>
-#include <QtGui/private/qguiapplication_p.h>
-#include <qpa/qplatformaccessibility.h>
-#include <qpa/qplatformintegration.h>
 
-#include <algorithm>
 #include <functional>
-#include <utility>
-#include <vector>
+#include <optional>
 
 #include <gtest/gtest.h>
 
+#include "tests/support/accessibility_recorder.h"
 #include "tests/support/converter_window_fixture.h"
 #include "tests/support/qt_printing.h"
 
@@ -144,48 +140,28 @@ TEST_F(ConverterWindowTest, TheTabStripIsAsHighAsTheStylesTabs)
         EXPECT_LE(tabBar->tabRect(position).height(), tabBar->height()) << position;
 }
 
-// What a screen reader is told, recorded through Qt's accessibility hook
-// with accessibility switched on as a screen reader does.
+// What a screen reader is told about the window.
 class ScreenReaderTest : public ConverterWindowTest {
 protected:
     void SetUp() override
     {
         ConverterWindowTest::SetUp();
-        accessibility = QGuiApplicationPrivate::platformIntegration()->accessibility();
-        if (accessibility == nullptr)
+        recorder.emplace();
+        if (!recorder->isAvailable())
             GTEST_SKIP() << "this platform has no accessibility";
-        recording = this;
-        QAccessible::installUpdateHandler(&record);
-        accessibility->setActive(true);
         showWindow();
-        events.clear();
+        recorder->clear();
     }
 
     void TearDown() override
     {
-        if (accessibility != nullptr)
-            accessibility->setActive(false);
-        QAccessible::installUpdateHandler(nullptr);
-        recording = nullptr;
+        recorder.reset();
         ConverterWindowTest::TearDown();
     }
 
-    static void record(QAccessibleEvent* event)
-    {
-        if (recording != nullptr)
-            recording->events.push_back({event->object(), event->type()});
-    }
+    int count(const QObject* object, QAccessible::Event type) const { return recorder->count(object, type); }
 
-    int count(const QObject* object, QAccessible::Event type) const
-    {
-        return static_cast<int>(std::count_if(events.begin(), events.end(), [&](const auto& event) {
-            return event.first == object && event.second == type;
-        }));
-    }
-
-    static inline ScreenReaderTest* recording = nullptr;
-    QPlatformAccessibility* accessibility = nullptr;
-    std::vector<std::pair<QObject*, QAccessible::Event>> events;
+    std::optional<test_support::AccessibilityRecorder> recorder;
 };
 
 TEST_F(ScreenReaderTest, EveryNewResultIsAnnounced)
@@ -201,7 +177,7 @@ TEST_F(ScreenReaderTest, EveryNewResultIsAnnounced)
         {"another category", [&] { tabSet->setTabIndex(1); }},
     };
     for (const auto& c : cases) {
-        events.clear();
+        recorder->clear();
         c.Change();
         EXPECT_EQ(count(txtOut, QAccessible::ValueChanged), 1) << c.Name;
         EXPECT_GE(count(txtOut, QAccessible::TextUpdated), 1) << c.Name;
@@ -212,7 +188,7 @@ TEST_F(ScreenReaderTest, OneKeyOnTheStripIsOneMove)
 {
     tabBar->setFocus();
     for (const Qt::Key key : {Qt::Key_Right, Qt::Key_Left, Qt::Key_End, Qt::Key_Home}) {
-        events.clear();
+        recorder->clear();
         QTest::keyClick(tabBar, key);
         EXPECT_EQ(count(tabBar, QAccessible::Focus), 1) << key;
     }
