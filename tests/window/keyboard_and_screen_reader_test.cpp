@@ -194,5 +194,55 @@ TEST_F(ScreenReaderTest, OneKeyOnTheStripIsOneMove)
     }
 }
 
+// Orca says which category is shown from the tab marked selected, and hears
+// the change from the selection event of the newly selected tab.
+TEST_F(ScreenReaderTest, TheShownCategoryIsTheSelectedTab)
+{
+    QAccessibleInterface* strip = QAccessible::queryAccessibleInterface(tabBar);
+    ASSERT_NE(strip, nullptr);
+    const int last = tabSet->count() - 1;
+    const struct {
+        const char* Name;
+        QWidget* Focus;
+        int From;
+        std::function<void()> Change;
+        int To;
+    } cases[] = {
+        {"Ctrl+Tab in the input box", txtIn, 0, [&] { QTest::keyClick(txtIn, Qt::Key_Tab, Qt::ControlModifier); }, 1},
+        {"Right on the strip", tabBar, 3, [&] { QTest::keyClick(tabBar, Qt::Key_Right); }, 4},
+        {"End on the strip", tabBar, 3, [&] { QTest::keyClick(tabBar, Qt::Key_End); }, last},
+        {"pressing a tab", lstIn, 2,
+         [&] { strip->child(7)->actionInterface()->doAction(QAccessibleActionInterface::pressAction()); }, 7},
+    };
+    for (const auto& c : cases) {
+        tabSet->setTabIndex(c.From);
+        c.Focus->setFocus();
+        recorder->clear();
+        c.Change();
+
+        ASSERT_EQ(tabSet->tabIndex(), c.To) << c.Name;
+        // The switch ran as for a click: the new category's units are loaded.
+        EXPECT_EQ(lstIn->count(), catalogue().tableSize(Category_Index(tabSet->selectedCaption().toStdString())))
+            << c.Name;
+        EXPECT_EQ(count(tabBar, QAccessible::Focus), c.Focus == tabBar ? 1 : 0) << c.Name;
+        EXPECT_EQ(count(tabBar, QAccessible::Selection), 1) << c.Name;
+        for (const auto& event : recorder->events()) {
+            if (event.Object == tabBar && event.Type == QAccessible::Selection) {
+                EXPECT_EQ(event.Child, c.To) << c.Name;
+                EXPECT_TRUE(event.ChildSelected) << c.Name;
+            }
+        }
+        for (int position = 0; position < tabSet->count(); ++position) {
+            const QAccessibleInterface* tab = strip->child(position);
+            ASSERT_NE(tab, nullptr) << position;
+            EXPECT_EQ(tab->role(), QAccessible::PageTab) << position;
+            EXPECT_EQ(tab->text(QAccessible::Name), tabSet->tabText(position)) << position;
+            EXPECT_TRUE(tab->state().selectable) << position;
+            EXPECT_EQ(tab->state().selected, position == c.To) << c.Name << ' ' << position;
+            EXPECT_EQ(tab->state().focused, position == c.To && c.Focus == tabBar) << c.Name << ' ' << position;
+        }
+    }
+}
+
 } // namespace
 } // namespace velmar
