@@ -306,8 +306,9 @@ TEST_F(DialogCommandsTest, HelpAndReferenceCommandsOpenTheirTopics)
     EXPECT_TRUE(keywordSearch->isVisible());
 }
 
-// A help window opened before a dialog stays usable while the dialog waits
-// over the converter window.
+// A help window opened before a dialog, or from the dialog's Help button,
+// stays usable while the dialog waits over the converter window, and while a
+// dialog opened from that one waits over both.
 TEST_F(DialogCommandsTest, TheHelpWindowStaysUsableWhileADialogWaitsOverTheWindow)
 {
     const auto blocked = [](QWidget& widget) {
@@ -325,6 +326,19 @@ TEST_F(DialogCommandsTest, TheHelpWindowStaysUsableWhileADialogWaitsOverTheWindo
         EXPECT_FALSE(blocked(dialog)) << name;
         EXPECT_TRUE(blocked(*window)) << name;
     };
+    const auto helpThenFontPicker = [&](QWidget& fonts) {
+        ClickButton(fonts, "btn_Help");
+        EXPECT_EQ(help->parentWidget(), nullptr);
+        QTimer::singleShot(0, [&] {
+            auto* picker = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(picker, nullptr);
+            expectOnlyItsOwnersBlocked(*picker);
+            EXPECT_TRUE(blocked(fonts));
+            picker->reject();
+        });
+        ClickButton(fonts, "btn_Font1");
+        Cancel(fonts);
+    };
     const struct {
         const char* Command;
         Answer Close;
@@ -334,6 +348,7 @@ TEST_F(DialogCommandsTest, TheHelpWindowStaysUsableWhileADialogWaitsOverTheWindo
         {"mnu_ChooseUnitCategory1", Cancel},
         {"mnu_ArrangeOrderofCategories1", Cancel},
         {"mnu_About1", [](QWidget& about) { ClickButton(about, "OKButton"); }},
+        {"mnu_Fonts1", helpThenFontPicker},
     };
     for (const auto& c : commands) {
         runCommand(c.Command, [&](QWidget& dialog) {
