@@ -61,11 +61,12 @@ private:
 
 bool IsExposed(const QTabBar& bar)
 {
-    return std::ranges::any_of(bar.children(),
-                               [](const QObject* child) { return dynamic_cast<const DeselectionAnnouncer*>(child); });
+    return std::ranges::any_of(bar.children(), [](const QObject* child) {
+        return dynamic_cast<const DeselectionAnnouncer*>(child) != nullptr;
+    });
 }
 
-// One tab: a page tab that the bar's shown tab is the selected one of.
+// One tab of the bar as a page tab; the tab the bar shows is the selected one.
 class TabInterface : public QAccessibleInterface, public QAccessibleActionInterface {
 public:
     TabInterface(QTabBar& bar, int position)
@@ -224,6 +225,8 @@ QAccessibleInterface* CreateTabStripInterface(const QString& className, QObject*
 
 void ExposeTabSelection(QTabBar& bar)
 {
+    // Qt asks the newest factory first, so this one comes before Qt's own
+    // tab bar interface; once is enough for every bar.
     static const bool factoryInstalled = (QAccessible::installFactory(CreateTabStripInterface), true);
     Q_UNUSED(factoryInstalled);
     new DeselectionAnnouncer(bar);
