@@ -14,6 +14,7 @@
 #include "dialogs/dialog_look.h"
 #include "packaging/product.h"
 #include "widgets/readable_colour.h"
+#include "widgets/window_modal.h"
 
 namespace velmar {
 namespace {
@@ -153,7 +154,7 @@ Tfrm_About::Tfrm_About(QWidget* owner, int totalUnits)
 void RunAboutDialog(QWidget* owner, const UnitCatalogue& catalogue)
 {
     Tfrm_About dialog(owner, catalogue.totalUnitCount());
-    dialog.exec();
+    RunWindowModal(dialog);
 }
 
 } // namespace velmar

@@ -11,6 +11,7 @@
 #include "dialogs/glyph_caption_button.h"
 #include "dialogs/reference/help_topics.h"
 #include "widgets/list_rows.h"
+#include "widgets/window_modal.h"
 
 namespace velmar {
 
@@ -127,7 +128,7 @@ std::optional<QStringList> RunArrangeCategoryDialog(QWidget* owner, const QStrin
                                                     const QStringList& resetOrder, const FontChoice& textFont)
 {
     Tfrm_ArrangeUnits dialog(owner, tabCaptions, resetOrder, textFont);
-    if (dialog.exec() != QDialog::Accepted)
+    if (RunWindowModal(dialog) != QDialog::Accepted)
         return std::nullopt;
     return dialog.Order();
 }

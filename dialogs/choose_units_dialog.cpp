@@ -7,6 +7,7 @@
 #include "dialogs/dialog_look.h"
 #include "dialogs/reference/help_topics.h"
 #include "widgets/list_rows.h"
+#include "widgets/window_modal.h"
 
 namespace velmar {
 
@@ -46,7 +47,7 @@ std::optional<int> RunChooseCategoryDialog(QWidget* owner, const QStringList& ta
                                            const FontChoice& textFont)
 {
     Tfrm_ChooseUnits dialog(owner, tabCaptions, currentTab, textFont);
-    if (dialog.exec() != QDialog::Accepted || dialog.SelectedTab() < 0)
+    if (RunWindowModal(dialog) != QDialog::Accepted || dialog.SelectedTab() < 0)
         return std::nullopt;
     return dialog.SelectedTab();
 }

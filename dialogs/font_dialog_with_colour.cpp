@@ -11,6 +11,8 @@
 
 #include <array>
 
+#include "widgets/window_modal.h"
+
 namespace velmar {
 namespace {
 
@@ -127,7 +129,7 @@ FontChoice FontDialogWithColour::Chosen() const
 std::optional<FontChoice> PickFontWithFontDialog(const FontChoice& initial, QWidget* parent)
 {
     FontDialogWithColour dialog(initial, parent);
-    if (dialog.exec() != QDialog::Accepted)
+    if (RunWindowModal(dialog) != QDialog::Accepted)
         return std::nullopt;
     return dialog.Chosen();
 }

@@ -7,6 +7,7 @@
 #include "dialogs/dialog_look.h"
 #include "dialogs/reference/help_topics.h"
 #include "widgets/alert.h"
+#include "widgets/window_modal.h"
 
 namespace velmar {
 namespace {
@@ -115,7 +116,7 @@ void Tfrm_Fonts::btn_ResetClick()
 std::optional<ConverterFonts> RunFontsDialog(QWidget* owner, const ConverterFonts& current, FontPicker picker)
 {
     Tfrm_Fonts dialog(owner, current, std::move(picker));
-    if (dialog.exec() != QDialog::Accepted)
+    if (RunWindowModal(dialog) != QDialog::Accepted)
         return std::nullopt;
     return dialog.ChosenFonts();
 }

@@ -14,6 +14,7 @@
 #include "dialogs/reference/help_topics.h"
 #include "engine/extended.h"
 #include "engine/result_formatting.h"
+#include "widgets/window_modal.h"
 
 namespace velmar {
 namespace {
@@ -168,7 +169,7 @@ std::optional<NumberFormatSetting> RunNumberFormatDialog(QWidget* owner, const N
                                                          const RegionalMarks& marks)
 {
     Tfrm_NumberFormat dialog(owner, current, marks);
-    if (dialog.exec() != QDialog::Accepted)
+    if (RunWindowModal(dialog) != QDialog::Accepted)
         return std::nullopt;
     return dialog.ChosenSetting();
 }

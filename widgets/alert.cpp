@@ -1,6 +1,7 @@
 #include "widgets/alert.h"
 
 #include "widgets/event_sound.h"
+#include "widgets/window_modal.h"
 
 namespace velmar {
 
@@ -8,7 +9,7 @@ void ShowAlert(QWidget* owner, QMessageBox::Icon icon, const QString& title, con
 {
     PlayMessageSound(icon);
     QMessageBox box(icon, title, sentence, QMessageBox::Ok, owner);
-    box.exec();
+    RunWindowModal(box);
 }
 
 } // namespace velmar

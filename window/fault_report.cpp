@@ -6,6 +6,7 @@
 
 #include "packaging/product.h"
 #include "widgets/event_sound.h"
+#include "widgets/window_modal.h"
 
 namespace velmar {
 namespace {
@@ -14,7 +15,7 @@ void showFaultBox(QWidget* parent, const QString& text)
 {
     PlayMessageSound(QMessageBox::Critical);
     QMessageBox box(QMessageBox::Critical, QString::fromUtf8(ApplicationTitle), text, QMessageBox::Ok, parent);
-    box.exec();
+    RunWindowModal(box);
 }
 
 FaultReporter& installedReporter()

@@ -10,6 +10,7 @@
 #include <stdexcept>
 
 #include "window/fault_report.h"
+#include "window/tab_set_accessibility.h"
 
 namespace velmar {
 namespace {
@@ -39,6 +40,7 @@ TabSet::TabSet(QWidget* parent)
     layout->addWidget(bar_);
     setFocusProxy(bar_);
     bar_->installEventFilter(this);
+    ExposeTabSelection(*bar_);
     // The bar changes its current tab by itself on clicks, arrow keys and the
     // wheel; each such change is asked for, and taken back when refused.
     connect(bar_, &QTabBar::currentChanged, this, &TabSet::onBarCurrentChanged);

@@ -11,7 +11,20 @@
 namespace velmar {
 namespace {
 
-// Keeps the help window under the modal dialog that is running, if any.
+// The running modal dialog if it blocks the whole program, or was opened
+// from a dialog that does; otherwise null.
+QWidget* ApplicationModalOwner()
+{
+    QWidget* running = QApplication::activeModalWidget();
+    for (QWidget* dialog = running; dialog != nullptr;
+         dialog = dialog->parentWidget() != nullptr ? dialog->parentWidget()->window() : nullptr) {
+        if (dialog->windowModality() == Qt::ApplicationModal)
+            return running;
+    }
+    return nullptr;
+}
+
+// Keeps the help window under the application-modal dialog that is running, if any.
 class ModalOwnerFollower : public QObject {
 public:
     explicit ModalOwnerFollower(HelpWindow& window)
@@ -45,7 +58,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (watched == owner_ && event->type() == QEvent::Hide && !event->spontaneous()) {
-            QWidget* nextOwner = QApplication::activeModalWidget();
+            QWidget* nextOwner = ApplicationModalOwner();
             follow(nextOwner == owner_ ? nullptr : nextOwner);
         }
         return false;
@@ -78,7 +91,7 @@ HelpWindow& presentHelpWindow()
         open.follower = new ModalOwnerFollower(*open.window);
         QObject::connect(qApp, &QCoreApplication::aboutToQuit, open.window, &QObject::deleteLater);
     }
-    open.follower->follow(QApplication::activeModalWidget());
+    open.follower->follow(ApplicationModalOwner());
     open.window->show();
     open.window->raise();
     open.window->activateWindow();

@@ -11,6 +11,7 @@
 #include <QSpinBox>
 #include <QTest>
 #include <QTimer>
+#include <QtGui/private/qguiapplication_p.h>
 
 #include <algorithm>
 #include <functional>
@@ -303,6 +304,59 @@ TEST_F(DialogCommandsTest, HelpAndReferenceCommandsOpenTheirTopics)
     auto* keywordSearch = existingHelpWindow()->findChild<QLineEdit*>(QStringLiteral("helpIndexSearch"));
     ASSERT_NE(keywordSearch, nullptr);
     EXPECT_TRUE(keywordSearch->isVisible());
+}
+
+// A help window opened before a dialog, or from the dialog's Help button,
+// stays usable while the dialog waits over the converter window, and while a
+// dialog opened from that one waits over both.
+TEST_F(DialogCommandsTest, TheHelpWindowStaysUsableWhileADialogWaitsOverTheWindow)
+{
+    const auto blocked = [](QWidget& widget) {
+        return QGuiApplicationPrivate::instance()->isWindowBlocked(widget.window()->windowHandle());
+    };
+    showWindow();
+    control<QAction>("mnu_Contents1")->trigger();
+    HelpWindow* help = existingHelpWindow();
+    ASSERT_NE(help, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(help));
+
+    const auto expectOnlyItsOwnersBlocked = [&](QWidget& dialog) {
+        const char* name = dialog.metaObject()->className();
+        EXPECT_FALSE(blocked(*help)) << name;
+        EXPECT_FALSE(blocked(dialog)) << name;
+        EXPECT_TRUE(blocked(*window)) << name;
+    };
+    const auto helpThenFontPicker = [&](QWidget& fonts) {
+        ClickButton(fonts, "btn_Help");
+        EXPECT_EQ(help->parentWidget(), nullptr);
+        QTimer::singleShot(0, [&] {
+            auto* picker = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(picker, nullptr);
+            expectOnlyItsOwnersBlocked(*picker);
+            EXPECT_TRUE(blocked(fonts));
+            picker->reject();
+        });
+        ClickButton(fonts, "btn_Font1");
+        Cancel(fonts);
+    };
+    const struct {
+        const char* Command;
+        Answer Close;
+    } commands[] = {
+        {"mnu_Result1", Cancel},
+        {"mnu_Fonts1", Cancel},
+        {"mnu_ChooseUnitCategory1", Cancel},
+        {"mnu_ArrangeOrderofCategories1", Cancel},
+        {"mnu_About1", [](QWidget& about) { ClickButton(about, "OKButton"); }},
+        {"mnu_Fonts1", helpThenFontPicker},
+    };
+    for (const auto& c : commands) {
+        runCommand(c.Command, [&](QWidget& dialog) {
+            expectOnlyItsOwnersBlocked(dialog);
+            c.Close(dialog);
+        });
+    }
+    EXPECT_TRUE(help->isVisible());
 }
 
 TEST_F(DialogCommandsTest, CalculatorWithoutOneOnThePathShowsTheError)

@@ -4,17 +4,13 @@
 #include <QMenuBar>
 #include <QScrollBar>
 #include <QTest>
-#include <QtGui/private/qguiapplication_p.h>
-#include <qpa/qplatformaccessibility.h>
-#include <qpa/qplatformintegration.h>
 
-#include <algorithm>
 #include <functional>
-#include <utility>
-#include <vector>
+#include <optional>
 
 #include <gtest/gtest.h>
 
+#include "tests/support/accessibility_recorder.h"
 #include "tests/support/converter_window_fixture.h"
 #include "tests/support/qt_printing.h"
 
@@ -144,48 +140,28 @@ TEST_F(ConverterWindowTest, TheTabStripIsAsHighAsTheStylesTabs)
         EXPECT_LE(tabBar->tabRect(position).height(), tabBar->height()) << position;
 }
 
-// What a screen reader is told, recorded through Qt's accessibility hook
-// with accessibility switched on as a screen reader does.
+// What a screen reader is told about the window.
 class ScreenReaderTest : public ConverterWindowTest {
 protected:
     void SetUp() override
     {
         ConverterWindowTest::SetUp();
-        accessibility = QGuiApplicationPrivate::platformIntegration()->accessibility();
-        if (accessibility == nullptr)
+        recorder.emplace();
+        if (!recorder->isAvailable())
             GTEST_SKIP() << "this platform has no accessibility";
-        recording = this;
-        QAccessible::installUpdateHandler(&record);
-        accessibility->setActive(true);
         showWindow();
-        events.clear();
+        recorder->clear();
     }
 
     void TearDown() override
     {
-        if (accessibility != nullptr)
-            accessibility->setActive(false);
-        QAccessible::installUpdateHandler(nullptr);
-        recording = nullptr;
+        recorder.reset();
         ConverterWindowTest::TearDown();
     }
 
-    static void record(QAccessibleEvent* event)
-    {
-        if (recording != nullptr)
-            recording->events.push_back({event->object(), event->type()});
-    }
+    int count(const QObject* object, QAccessible::Event type) const { return recorder->count(object, type); }
 
-    int count(const QObject* object, QAccessible::Event type) const
-    {
-        return static_cast<int>(std::count_if(events.begin(), events.end(), [&](const auto& event) {
-            return event.first == object && event.second == type;
-        }));
-    }
-
-    static inline ScreenReaderTest* recording = nullptr;
-    QPlatformAccessibility* accessibility = nullptr;
-    std::vector<std::pair<QObject*, QAccessible::Event>> events;
+    std::optional<test_support::AccessibilityRecorder> recorder;
 };
 
 TEST_F(ScreenReaderTest, EveryNewResultIsAnnounced)
@@ -201,7 +177,7 @@ TEST_F(ScreenReaderTest, EveryNewResultIsAnnounced)
         {"another category", [&] { tabSet->setTabIndex(1); }},
     };
     for (const auto& c : cases) {
-        events.clear();
+        recorder->clear();
         c.Change();
         EXPECT_EQ(count(txtOut, QAccessible::ValueChanged), 1) << c.Name;
         EXPECT_GE(count(txtOut, QAccessible::TextUpdated), 1) << c.Name;
@@ -212,9 +188,59 @@ TEST_F(ScreenReaderTest, OneKeyOnTheStripIsOneMove)
 {
     tabBar->setFocus();
     for (const Qt::Key key : {Qt::Key_Right, Qt::Key_Left, Qt::Key_End, Qt::Key_Home}) {
-        events.clear();
+        recorder->clear();
         QTest::keyClick(tabBar, key);
         EXPECT_EQ(count(tabBar, QAccessible::Focus), 1) << key;
+    }
+}
+
+// Orca says which category is shown from the tab marked selected, and hears
+// the change from the selection event of the newly selected tab.
+TEST_F(ScreenReaderTest, TheShownCategoryIsTheSelectedTab)
+{
+    QAccessibleInterface* strip = QAccessible::queryAccessibleInterface(tabBar);
+    ASSERT_NE(strip, nullptr);
+    const int last = tabSet->count() - 1;
+    const struct {
+        const char* Name;
+        QWidget* Focus;
+        int From;
+        std::function<void()> Change;
+        int To;
+    } cases[] = {
+        {"Ctrl+Tab in the input box", txtIn, 0, [&] { QTest::keyClick(txtIn, Qt::Key_Tab, Qt::ControlModifier); }, 1},
+        {"Right on the strip", tabBar, 3, [&] { QTest::keyClick(tabBar, Qt::Key_Right); }, 4},
+        {"End on the strip", tabBar, 3, [&] { QTest::keyClick(tabBar, Qt::Key_End); }, last},
+        {"pressing a tab", lstIn, 2,
+         [&] { strip->child(7)->actionInterface()->doAction(QAccessibleActionInterface::pressAction()); }, 7},
+    };
+    for (const auto& c : cases) {
+        tabSet->setTabIndex(c.From);
+        c.Focus->setFocus();
+        recorder->clear();
+        c.Change();
+
+        ASSERT_EQ(tabSet->tabIndex(), c.To) << c.Name;
+        // The switch ran as for a click: the new category's units are loaded.
+        EXPECT_EQ(lstIn->count(), catalogue().tableSize(Category_Index(tabSet->selectedCaption().toStdString())))
+            << c.Name;
+        EXPECT_EQ(count(tabBar, QAccessible::Focus), c.Focus == tabBar ? 1 : 0) << c.Name;
+        EXPECT_EQ(count(tabBar, QAccessible::Selection), 1) << c.Name;
+        for (const auto& event : recorder->events()) {
+            if (event.Object == tabBar && event.Type == QAccessible::Selection) {
+                EXPECT_EQ(event.Child, c.To) << c.Name;
+                EXPECT_TRUE(event.ChildSelected) << c.Name;
+            }
+        }
+        for (int position = 0; position < tabSet->count(); ++position) {
+            const QAccessibleInterface* tab = strip->child(position);
+            ASSERT_NE(tab, nullptr) << position;
+            EXPECT_EQ(tab->role(), QAccessible::PageTab) << position;
+            EXPECT_EQ(tab->text(QAccessible::Name), tabSet->tabText(position)) << position;
+            EXPECT_TRUE(tab->state().selectable) << position;
+            EXPECT_EQ(tab->state().selected, position == c.To) << c.Name << ' ' << position;
+            EXPECT_EQ(tab->state().focused, position == c.To && c.Focus == tabBar) << c.Name << ' ' << position;
+        }
     }
 }
 

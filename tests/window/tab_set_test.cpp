@@ -1,13 +1,16 @@
+#include <QAccessible>
 #include <QTabBar>
 #include <QTest>
 #include <QWheelEvent>
 
 #include <functional>
+#include <map>
 #include <stdexcept>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "tests/support/accessibility_recorder.h"
 #include "tests/support/fault_recorder.h"
 #include "window/tab_set.h"
 
@@ -97,6 +100,7 @@ TEST_F(TabSetTest, AnAmpersandInACaptionIsShownNotTakenAsAnAccessKey)
     strip.setTabText(1, "Rock & Roll");
     EXPECT_EQ(strip.tabText(1), "Rock & Roll");
     EXPECT_EQ(bar()->tabText(1), "Rock && Roll");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(bar())->child(1)->text(QAccessible::Name), "Rock & Roll");
 }
 
 // Every way of changing the tab asks first and selects only when allowed.
@@ -105,6 +109,13 @@ struct ChangeCase {
     std::function<void(TabSet&, QTabBar&)> Change;
     int NewTab;
 };
+
+// What a screen reader does to choose a tab.
+void pressTab(QTabBar& bar, int position)
+{
+    QAccessibleInterface* tab = QAccessible::queryAccessibleInterface(&bar)->child(position);
+    tab->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+}
 
 void sendWheel(QTabBar& bar, int angleDelta)
 {
@@ -120,6 +131,7 @@ const ChangeCase changeCases[] = {
     {"Program", [](TabSet& strip, QTabBar&) { strip.setTabIndex(3); }, 3},
     {"RightArrowKey", [](TabSet&, QTabBar& bar) { QTest::keyClick(&bar, Qt::Key_Right); }, 1},
     {"WheelDown", [](TabSet&, QTabBar& bar) { sendWheel(bar, -120); }, 1},
+    {"ScreenReaderPress", [](TabSet&, QTabBar& bar) { pressTab(bar, 2); }, 2},
 };
 
 class TabSetChangeTest : public TabSetTest, public ::testing::WithParamInterface<ChangeCase> { };
@@ -139,6 +151,39 @@ TEST_P(TabSetChangeTest, KeepsTheOldTabWhenTheHandlerRefuses)
     EXPECT_EQ(requests.size(), 1u);
     EXPECT_EQ(strip.tabIndex(), 0);
     EXPECT_EQ(bar()->currentIndex(), 0);
+}
+
+// The tabs a screen reader last heard as selected, whether the change was
+// allowed or taken back: the strip's own, and no other.
+TEST_P(TabSetChangeTest, AScreenReaderLastHearsTheSelectedTabAsSelected)
+{
+    bar()->setFocus();
+    for (const bool allowed : {true, false}) {
+        allowChanges = true;
+        strip.setTabIndex(0);
+        test_support::AccessibilityRecorder recorder;
+        if (!recorder.isAvailable())
+            GTEST_SKIP() << "this platform has no accessibility";
+        allowChanges = allowed;
+        GetParam().Change(strip, *bar());
+
+        std::map<int, bool> heard;
+        for (const auto& event : recorder.events()) {
+            if (event.Object == bar()
+                && (event.Type == QAccessible::Selection || event.Type == QAccessible::SelectionRemove))
+                heard[event.Child] = event.ChildSelected;
+        }
+        std::vector<int> heardSelected;
+        for (const auto& [position, selected] : heard) {
+            if (selected)
+                heardSelected.push_back(position);
+        }
+        EXPECT_EQ(strip.tabIndex(), allowed ? GetParam().NewTab : 0);
+        // A refused change of the program never moves the bar: nothing is heard.
+        if (!heardSelected.empty() || allowed) {
+            EXPECT_EQ(heardSelected, std::vector<int>{strip.tabIndex()}) << (allowed ? "allowed" : "refused");
+        }
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Changes, TabSetChangeTest, ::testing::ValuesIn(changeCases),
