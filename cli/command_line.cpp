@@ -5,27 +5,13 @@
 #include <utility>
 
 #include "cli/int32_text.h"
+#include "cli/option_names.h"
 #include "cli/quoted_text.h"
 #include "engine/decimal_digits.h"
 #include "text/utf8.h"
 
 namespace velmar {
 namespace {
-
-struct FormatName {
-    std::string_view Name;
-    ResultForm Form;
-};
-
-// Extended precision carries 18 significant decimal digits; more would
-// only show rounding noise.
-
-constexpr std::array<FormatName, 4> FormatNames{{
-    {"auto", ResultForm::AutoFormat},
-    {"scientific", ResultForm::Scientific},
-    {"fixed", ResultForm::Fixed},
-    {"commas", ResultForm::Commas},
-}};
 
 std::optional<ResultForm> formNamed(std::string_view name)
 {
@@ -34,6 +20,18 @@ std::optional<ResultForm> formNamed(std::string_view name)
             return format.Form;
     }
     return std::nullopt;
+}
+
+// "auto, scientific, fixed or commas"
+std::string formNameList()
+{
+    std::string list;
+    for (std::size_t i = 0; i < FormatNames.size(); ++i) {
+        if (i > 0)
+            list += i + 1 == FormatNames.size() ? " or " : ", ";
+        list += FormatNames[i].Name;
+    }
+    return list;
 }
 
 // A mark must be one printable character: it is written inside results, and a
@@ -50,9 +48,10 @@ std::optional<RunMode> requestedInformation(std::span<char* const> arguments)
     for (const std::string_view argument : arguments) {
         if (argument == "--")
             break;
-        if (argument == "--help" || argument == "-h")
+        const OptionName* option = FindOption(argument);
+        if (option && option->Id == OptionId::Help)
             return RunMode::Help;
-        if (argument == "--version" || argument == "-V")
+        if (option && option->Id == OptionId::Version)
             return RunMode::Version;
     }
     return std::nullopt;
@@ -72,7 +71,8 @@ private:
     // Handles one option; false after a usage error.
     bool takeOption(std::string_view name, std::optional<std::string_view> inlineValue,
                     std::span<char* const>::iterator& next, std::span<char* const>::iterator end);
-    bool takeValue(std::string_view option, std::string_view value);
+    bool takeValue(const OptionName& option, std::string_view value);
+    bool takeFlag(const OptionName& option);
     bool setMode(std::string_view option, RunMode mode);
     void checkCombination();
     bool fail(std::string message);
@@ -98,31 +98,69 @@ bool Parser::setMode(std::string_view option, RunMode mode)
     return true;
 }
 
-bool Parser::takeValue(std::string_view option, std::string_view value)
+bool Parser::takeValue(const OptionName& option, std::string_view value)
 {
     CommandLine& command = result_.Command;
-    if (option == "--format") {
-        const std::optional<ResultForm> form = formNamed(value);
-        if (!form)
-            return fail("unknown format " + QuotedForMessage(value) + "; use auto, scientific, fixed or commas");
-        command.ViewType = *form;
-        noteFirst(formatOption_, option);
-    } else if (option == "--precision") {
+    switch (option.Argument) {
+    case OptionArgument::FormName:
+        if (const std::optional<ResultForm> form = formNamed(value))
+            command.ViewType = *form;
+        else
+            return fail("unknown format " + QuotedForMessage(value) + "; use " + formNameList());
+        noteFirst(formatOption_, option.Long);
+        break;
+    case OptionArgument::Precision: {
         const std::optional<std::int32_t> precision = ParseInt32(value);
         if (!precision)
-            return fail("--precision needs a whole number, not " + QuotedForMessage(value));
+            return fail(std::string(option.Long) + " needs a whole number, not " + QuotedForMessage(value));
+        // Extended precision carries 18 significant decimal digits; more
+        // would only show rounding noise.
         if (*precision < 0 || *precision > SignificantDigitLimit)
-            return fail("--precision must be from 0 to " + std::to_string(SignificantDigitLimit) + ", not "
-                        + QuotedForMessage(value));
+            return fail(std::string(option.Long) + " must be from 0 to " + std::to_string(SignificantDigitLimit)
+                        + ", not " + QuotedForMessage(value));
         command.Precision = *precision;
-        noteFirst(formatOption_, option);
-    } else if (option == "--category") {
+        noteFirst(formatOption_, option.Long);
+        break;
+    }
+    case OptionArgument::CategoryName:
         command.Category = value;
-    } else {
+        break;
+    case OptionArgument::Mark:
         if (!isUsableMark(value))
-            return fail(std::string(option) + " needs a single printable character, not " + QuotedForMessage(value));
-        (option == "--decimal-mark" ? command.Marks.DecimalMark : command.Marks.ThousandsMark) = value;
-        noteFirst(markOption_, option);
+            return fail(std::string(option.Long) + " needs a single printable character, not "
+                        + QuotedForMessage(value));
+        (option.Id == OptionId::DecimalMark ? command.Marks.DecimalMark : command.Marks.ThousandsMark) = value;
+        noteFirst(markOption_, option.Long);
+        break;
+    case OptionArgument::None:
+    case OptionArgument::ListCategory:
+        break;
+    }
+    return true;
+}
+
+bool Parser::takeFlag(const OptionName& option)
+{
+    switch (option.Id) {
+    case OptionId::Explain:
+        result_.Command.Explain = true;
+        return true;
+    case OptionId::Json:
+        result_.Command.Json = true;
+        return true;
+    case OptionId::Batch:
+        return setMode(option.Long, RunMode::Batch);
+    case OptionId::List:
+        return setMode(option.Long, RunMode::List);
+    case OptionId::Help:
+    case OptionId::Version:
+        // Seen before the loop (requestedInformation); the others take values.
+    case OptionId::Format:
+    case OptionId::Precision:
+    case OptionId::Category:
+    case OptionId::DecimalMark:
+    case OptionId::ThousandsMark:
+        break;
     }
     return true;
 }
@@ -130,28 +168,19 @@ bool Parser::takeValue(std::string_view option, std::string_view value)
 bool Parser::takeOption(std::string_view name, std::optional<std::string_view> inlineValue,
                         std::span<char* const>::iterator& next, std::span<char* const>::iterator end)
 {
-    const bool isFlag = name == "--help" || name == "--version" || name == "--batch" || name == "--list"
-        || name == "--explain" || name == "--json";
-    if (isFlag && inlineValue)
-        return fail(std::string(name) + " takes no value");
-    if (name == "--explain")
-        return result_.Command.Explain = true;
-    if (name == "--json")
-        return result_.Command.Json = true;
-    if (name == "--batch")
-        return setMode(name, RunMode::Batch);
-    if (name == "--list")
-        return setMode(name, RunMode::List);
-
-    const bool takesValue = name == "--format" || name == "--precision" || name == "--decimal-mark"
-        || name == "--thousands-mark" || name == "--category";
-    if (!takesValue)
+    const OptionName* option = name.starts_with("--") ? FindOption(name) : nullptr;
+    if (!option)
         return fail("unknown option " + QuotedForMessage(name));
+    if (!TakesValue(option->Argument)) {
+        if (inlineValue)
+            return fail(std::string(name) + " takes no value");
+        return takeFlag(*option);
+    }
     if (inlineValue)
-        return takeValue(name, *inlineValue);
+        return takeValue(*option, *inlineValue);
     if (next == end)
         return fail(std::string(name) + " needs a value");
-    return takeValue(name, *next++);
+    return takeValue(*option, *next++);
 }
 
 // A query option given, if any: they shape one answer, which --batch (each
@@ -207,8 +236,11 @@ ParsedCommandLine Parser::parse(std::span<char* const> arguments)
     bool optionsEnded = false;
     for (auto next = arguments.begin(); next != arguments.end();) {
         const std::string_view argument = *next++;
-        if (!optionsEnded && argument == "-v") {
-            result_.Command.Explain = true;
+        // Short options take no value, and only -v gets this far: -h and -V
+        // were seen before the loop.
+        if (const OptionName* option = FindOption(argument); !optionsEnded && option && option->Short == argument) {
+            if (!takeFlag(*option))
+                return std::move(result_);
             continue;
         }
         if (optionsEnded || !argument.starts_with("--")) {

@@ -1,5 +1,6 @@
 #include "cli/query.h"
 
+#include <algorithm>
 #include <array>
 #include <optional>
 
@@ -120,7 +121,7 @@ bool StartsNumber(std::string_view word)
 
 bool IsConnector(std::string_view word)
 {
-    return word == "to" || word == "in" || word == "->";
+    return std::ranges::find(Connectors, word) != Connectors.end();
 }
 
 ParsedQuery ParseQuery(std::span<const std::string_view> arguments)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <span>
 #include <string>
 #include <string_view>
@@ -29,7 +30,10 @@ struct ParsedQuery {
 // word is always its value, whatever it holds (Roman numerals, hexadecimal).
 bool StartsNumber(std::string_view word);
 
-// "to", "in" or "->" between the source and the target.
+// The words between the source and the target.
+inline constexpr std::array<std::string_view, 3> Connectors{"to", "in", "->"};
+
+// One of Connectors.
 bool IsConnector(std::string_view word);
 
 // Reads the words of a query, given as separate arguments or as one:
