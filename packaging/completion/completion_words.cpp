@@ -65,14 +65,14 @@ std::string FishQuoted(const std::string& word)
 }
 
 std::string QuotedList(const std::vector<std::string>& words, std::string (*quote)(const std::string&),
-                       const std::string& indent, std::size_t width)
+                       const std::string& indent, const std::string& lineEnd, std::size_t width)
 {
     std::string list;
     std::size_t lineLength = indent.size();
     for (const std::string& word : words) {
         const std::string quoted = quote(word);
         if (!list.empty() && lineLength + 1 + quoted.size() > width) {
-            list += "\n" + indent;
+            list += lineEnd + "\n" + indent;
             lineLength = indent.size();
         } else if (!list.empty()) {
             list += ' ';

@@ -26,8 +26,9 @@ std::string PosixQuoted(const std::string& word);
 std::string FishQuoted(const std::string& word);
 
 // The words quoted and joined by spaces, wrapped after about `width`
-// characters onto lines that start with `indent`.
+// characters onto lines that start with `indent`; `lineEnd` ends each line
+// but the last (fish needs " \\" to go on).
 std::string QuotedList(const std::vector<std::string>& words, std::string (*quote)(const std::string&),
-                       const std::string& indent, std::size_t width = 100);
+                       const std::string& indent, const std::string& lineEnd = "", std::size_t width = 100);
 
 } // namespace velmar

@@ -8,7 +8,7 @@ namespace {
 
 std::string lines(const std::vector<std::string>& words, const std::string& indent)
 {
-    return indent + "printf '%s\\n' " + QuotedList(words, FishQuoted, indent + "    ") + "\n";
+    return indent + "printf '%s\\n' " + QuotedList(words, FishQuoted, indent + "    ", " \\") + "\n";
 }
 
 std::string joined(const std::vector<std::string>& words, std::string (*quote)(const std::string&))

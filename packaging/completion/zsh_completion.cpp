@@ -79,7 +79,7 @@ categories)
     ;;
 operands)
     local -a operands
-    local word kind list= category= ended= index=0 i units=units
+    local word kind list= category= ended= index=0 i unit_list=units
     for ((i = 2; i < CURRENT; i++)); do
         word=${words[i]}
         if [[ -z $ended && $word == -* ]]; then
@@ -110,7 +110,7 @@ operands)
         if ((${#operands} > 0)) && [[ ${(L)categories[i]} == ${(L)operands[1]} ]]; then
             index=$i
         elif [[ ${(L)categories[i]} == ${(L)category} ]]; then
-            units=units_$((i - 1))
+            unit_list=units_$((i - 1))
         fi
     done
 
@@ -121,7 +121,7 @@ operands)
         ((${#operands} <= 2)) &&
             _wanted units expl "unit of $categories[index]" compadd -a units_$((index - 1)) && ret=0
     else
-        _wanted units expl unit compadd -a $units && ret=0
+        _wanted units expl unit compadd -a $unit_list && ret=0
         # A target may follow a source unit, after a connector or without one.
         local connected=
         for word in $operands; do
