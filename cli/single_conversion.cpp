@@ -46,7 +46,7 @@ int RunSingleConversion(const CommandLine& command)
     const std::string input = UpperCaseAsTyped(command.Operands[3]);
     const NamedRequest named{command.Operands[0], command.Operands[1], command.Operands[2], input};
     const ResolvedRequest resolved
-        = ResolveNames(CatalogueNames(catalogue), QueryNames(catalogue), named, CatalogueNames::Detail::WithCandidates);
+        = ResolveNames(CatalogueNames(catalogue), named, CatalogueNames::Detail::WithCandidates);
     if (!resolved.Failure.empty())
         return ReportUsageError(resolved.Failure);
     if (const std::string misuse = misuseOf(named, resolved.Request); !misuse.empty())
