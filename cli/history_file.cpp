@@ -80,8 +80,8 @@ void HistoryFile::giveUp(std::string_view doing, int error)
 {
     WriteToStandardError(ProgramMessage("cannot " + std::string(doing) + " the history file " + path_ + ": "
                                         + std::strerror(error)
-                                        + "; lines typed now are not kept. Set XDG_STATE_HOME to a folder you can "
-                                          "write to keep them."));
+                                        + "; the session goes on without keeping its lines. Set XDG_STATE_HOME "
+                                          "to a folder you can write to keep them."));
     usable_ = false;
 }
 
@@ -130,8 +130,8 @@ bool HistoryFile::readLines(std::vector<std::string>& lines)
     return true;
 }
 
-// Writes the newest lines to a new file that then replaces the old one, so
-// the history is whole at every moment.
+// Keeps the newest lines: writes them to a new file that then replaces the
+// old one, so the history is whole at every moment.
 bool HistoryFile::trim(std::vector<std::string>& lines)
 {
     if (lines.size() <= HistoryLimit)
@@ -152,14 +152,18 @@ bool HistoryFile::trim(std::vector<std::string>& lines)
 std::vector<std::string> HistoryFile::load()
 {
     if (path_.empty()) {
-        WriteToStandardError(ProgramMessage("no folder for the history file; lines typed now are not kept. Set "
-                                            "HOME or XDG_STATE_HOME to an absolute path to keep them."));
+        WriteToStandardError(ProgramMessage("no folder for the history file; the session goes on without keeping "
+                                            "its lines. Set HOME or XDG_STATE_HOME to an absolute path to keep "
+                                            "them."));
         usable_ = false;
         return {};
     }
     std::vector<std::string> lines;
-    if (!makeFolder() || !readLines(lines) || !trim(lines))
+    if (!makeFolder() || !readLines(lines))
         return {};
+    // A file that cannot be cut back still gives its newest lines to recall.
+    if (!trim(lines))
+        return lines;
     lineCount_ = lines.size();
     lastLine_ = lines.empty() ? std::string() : lines.back();
     return lines;
