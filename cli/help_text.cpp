@@ -33,7 +33,7 @@ Fractions has no source unit: give FROM as "-" or as an empty argument.
 VALUE is upper-cased as the input box does ("mcmxciv" reads as "MCMXCIV"); a
 negative VALUE such as -40 is fine as it is. Results are written with "." and
 "," whatever the locale, unless --decimal-mark and --thousands-mark say else.
- Options may stand anywhere before "--"; put "--" before
+Options may stand anywhere before "--"; put "--" before
 a VALUE that itself starts with "--".
 
 Without a query, on a terminal, velmar-convert reads one conversion a line,

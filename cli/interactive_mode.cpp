@@ -16,6 +16,7 @@
 #include "cli/output.h"
 #include "cli/query_conversion.h"
 #include "cli/shell_words.h"
+#include "cli/usage_error.h"
 
 namespace velmar {
 namespace {
@@ -103,15 +104,16 @@ int RunInteractive(const CommandLine& options)
     // output sent to a file, the file receives the answers alone.
     std::FILE* const screen = ::isatty(STDOUT_FILENO) ? stdout : stderr;
     HistoryFile historyFile(HistoryPath(std::getenv("XDG_STATE_HOME"), std::getenv("HOME")));
-    LineEditor editor(screen, Prompt);
+    const std::unique_ptr<LineEditor> editor = OpenLineEditor(screen, Prompt);
     for (const std::string& line : historyFile.load())
-        editor.remember(line);
+        editor->remember(line);
     const QueryRunner queries(options);
     const InterruptDiscardsLine interrupts;
+    PointUsageErrorsTo(HelpPointer::SessionCommand);
 
     std::fputs(Greeting, screen);
     for (;;) {
-        const TypedLine typed = editor.readLine();
+        const TypedLine typed = editor->readLine();
         if (typed.Status != TypedLine::Kind::Line) {
             // The next prompt, or the shell's, starts on a line of its own.
             std::fputs("\n", screen);
@@ -122,7 +124,7 @@ int RunInteractive(const CommandLine& options)
         }
         if (isBlank(typed.Text))
             continue;
-        editor.remember(typed.Text);
+        editor->remember(typed.Text);
         historyFile.append(typed.Text);
         const Next next = answerLine(typed.Text, options, queries);
         StandardOutput().flush();

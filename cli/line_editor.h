@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <memory>
 #include <string>
-#include <string_view>
 
 namespace velmar {
 
@@ -18,23 +17,24 @@ struct TypedLine {
 };
 
 // Reads the lines of the interactive mode from standard input after a
-// prompt on `screen`: with line editing and recall of earlier lines through
-// libedit, or, in a build without libedit, plainly.
+// prompt on a screen.
 class LineEditor {
 public:
-    LineEditor(std::FILE* screen, std::string prompt);
-    ~LineEditor();
-    LineEditor(const LineEditor&) = delete;
-    LineEditor& operator=(const LineEditor&) = delete;
+    virtual ~LineEditor() = default;
 
-    TypedLine readLine();
+    virtual TypedLine readLine() = 0;
 
     // Adds a line to those the arrow keys recall.
-    void remember(const std::string& line);
-
-private:
-    struct State;
-    std::unique_ptr<State> state_;
+    virtual void remember(const std::string& line) = 0;
 };
+
+// Line editing and recall of earlier lines through libedit where the system
+// has it; otherwise the terminal's own line input, without recall.
+std::unique_ptr<LineEditor> OpenLineEditor(std::FILE* screen, std::string prompt);
+
+// The two kinds OpenLineEditor chooses from. The editing one is null when
+// libedit cannot be loaded.
+std::unique_ptr<LineEditor> OpenEditingLineEditor(std::FILE* screen, const std::string& prompt);
+std::unique_ptr<LineEditor> OpenPlainLineEditor(std::FILE* screen, std::string prompt);
 
 } // namespace velmar

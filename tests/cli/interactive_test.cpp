@@ -103,7 +103,7 @@ INSTANTIATE_TEST_SUITE_P(
                      "Length 'nautical mile' ft 1", "5 ft 10 in to cm", "Fractions \"\" mixed\\ number 2.25", "",
                      "80 réaumur to C"},
                     {"96.56064", "18228.34646", "6076.115486", "177.8", "2 and 1/4", "100"},
-                    {"unknown unit \"metrr\"; did you mean meter?"}},
+                    {"unknown unit \"metrr\"; did you mean meter?", "Type help to see the forms"}},
         SessionCase{"quote never closed",
                     {},
                     {"Length \"nautical mile foot 3", "1 ft to in"},
