@@ -11,7 +11,6 @@ namespace velmar {
 
 BatchConverter::BatchConverter(RegionalMarks marks, BatchReplyForm form)
     : names_(catalogue_)
-    , queryNames_(catalogue_)
     , marks_(std::move(marks))
     , form_(form)
 { }
@@ -32,7 +31,7 @@ BatchConverter::Reply BatchConverter::replyTo(std::string_view line) const
     if (!parsed.Malformation.empty())
         return {parsed.Malformation, {}, {}};
 
-    ResolvedRequest resolved = ResolveNames(names_, queryNames_, parsed.Request.Names, CatalogueNames::Detail::Brief);
+    ResolvedRequest resolved = ResolveNames(names_, parsed.Request.Names, CatalogueNames::Detail::Brief);
     if (!resolved.Failure.empty())
         return {std::move(resolved.Failure), {}, {}};
 

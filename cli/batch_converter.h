@@ -6,7 +6,6 @@
 #include "catalogue/unit_catalogue.h"
 #include "cli/catalogue_names.h"
 #include "cli/conversion.h"
-#include "cli/query_names.h"
 #include "engine/number_format.h"
 
 namespace velmar {
@@ -37,7 +36,6 @@ private:
 
     UnitCatalogue catalogue_;
     CatalogueNames names_;
-    QueryNames queryNames_;
     RegionalMarks marks_;
     BatchReplyForm form_;
 };

@@ -60,11 +60,17 @@ NameLookup lookUp(const NameIndex& index, std::string_view name, CatalogueNames:
 } // namespace
 
 CatalogueNames::CatalogueNames(const UnitCatalogue& catalogue)
-    : categories_(categoryNames())
+    : catalogue_(catalogue)
+    , categories_(categoryNames())
+    , units_(CategoryCount)
+{ }
+
+const NameIndex& CatalogueNames::unitsOf(int category) const
 {
-    units_.reserve(CategoryCount);
-    for (int category = 0; category < CategoryCount; ++category)
-        units_.emplace_back(unitNames(catalogue, category));
+    std::optional<NameIndex>& units = units_[static_cast<std::size_t>(category)];
+    if (!units)
+        units.emplace(unitNames(catalogue_, category));
+    return *units;
 }
 
 NameLookup CatalogueNames::category(std::string_view name, Detail detail) const
@@ -74,7 +80,7 @@ NameLookup CatalogueNames::category(std::string_view name, Detail detail) const
 
 NameLookup CatalogueNames::unit(int category, std::string_view name, Detail detail) const
 {
-    return lookUp(units_[static_cast<std::size_t>(category)], name, detail, [&] {
+    return lookUp(unitsOf(category), name, detail, [&] {
         return "unit " + QuotedForMessage(name) + " in category "
             + QuotedForMessage(categoryInfo(category).DisplayName);
     });
@@ -82,7 +88,7 @@ NameLookup CatalogueNames::unit(int category, std::string_view name, Detail deta
 
 int CatalogueNames::unitCount(int category) const
 {
-    return static_cast<int>(units_[static_cast<std::size_t>(category)].names().size());
+    return static_cast<int>(unitsOf(category).names().size());
 }
 
 } // namespace velmar

@@ -65,6 +65,10 @@ void noteFirst(std::string_view& first, std::string_view option)
 
 class Parser {
 public:
+    explicit Parser(bool inputIsTerminal)
+        : inputIsTerminal_(inputIsTerminal)
+    { }
+
     ParsedCommandLine parse(std::span<char* const> arguments);
 
 private:
@@ -77,6 +81,7 @@ private:
     void checkCombination();
     bool fail(std::string message);
 
+    bool inputIsTerminal_;
     ParsedCommandLine result_;
     std::string_view modeOption_;   // the option that chose the mode, if any
     std::string_view formatOption_; // the first --format or --precision given
@@ -218,9 +223,12 @@ void Parser::checkCombination()
             fail("--list takes at most one CATEGORY");
         break;
     case RunMode::Convert:
-        if (operands == 0)
+        if (operands == 0 && inputIsTerminal_)
+            result_.Command.Mode = RunMode::Interactive;
+        else if (operands == 0)
             fail("expected a query such as \"60 mph to km/h\", or CATEGORY FROM TO VALUE; got 0 arguments");
         break;
+    case RunMode::Interactive:
     case RunMode::Help:
     case RunMode::Version:
         break;
@@ -263,9 +271,9 @@ ParsedCommandLine Parser::parse(std::span<char* const> arguments)
 
 } // namespace
 
-ParsedCommandLine ParseCommandLine(std::span<char* const> arguments)
+ParsedCommandLine ParseCommandLine(std::span<char* const> arguments, bool inputIsTerminal)
 {
-    return Parser().parse(arguments);
+    return Parser(inputIsTerminal).parse(arguments);
 }
 
 } // namespace velmar

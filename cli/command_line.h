@@ -10,7 +10,8 @@
 
 namespace velmar {
 
-enum class RunMode { Convert, Batch, List, Help, Version };
+// Interactive: no operands, and a terminal to read lines from.
+enum class RunMode { Convert, Interactive, Batch, List, Help, Version };
 
 struct CommandLine {
     RunMode Mode = RunMode::Convert;
@@ -32,6 +33,9 @@ struct ParsedCommandLine {
 // "--"; every other argument, including "-" and negative numbers such as
 // "-40", is an operand, except the short options -h, -V and -v. "--help"
 // and "--version" (-h, -V) win over everything else before "--".
-ParsedCommandLine ParseCommandLine(std::span<char* const> arguments);
+// Without operands, conversion becomes the interactive mode when standard
+// input is a terminal, and a usage error otherwise: a script that forgets
+// its operands must not wait for input.
+ParsedCommandLine ParseCommandLine(std::span<char* const> arguments, bool inputIsTerminal);
 
 } // namespace velmar

@@ -10,6 +10,7 @@ std::string_view HelpText()
 {
     return R"help(Usage: velmar-convert [OPTIONS] CATEGORY FROM TO VALUE
        velmar-convert [OPTIONS] VALUE FROM [to] TO
+       velmar-convert [OPTIONS]          (on a terminal: one conversion a line)
        velmar-convert --batch [--decimal-mark C] [--thousands-mark C]
        velmar-convert --list [CATEGORY]
 
@@ -32,8 +33,17 @@ Fractions has no source unit: give FROM as "-" or as an empty argument.
 VALUE is upper-cased as the input box does ("mcmxciv" reads as "MCMXCIV"); a
 negative VALUE such as -40 is fine as it is. Results are written with "." and
 "," whatever the locale, unless --decimal-mark and --thousands-mark say else.
- Options may stand anywhere before "--"; put "--" before
+Options may stand anywhere before "--"; put "--" before
 a VALUE that itself starts with "--".
+
+Without a query, on a terminal, velmar-convert reads one conversion a line,
+in either form, and answers each as it would its arguments; the options given
+apply to every line. Words are split as a shell splits them, so quote a name
+with spaces: Length "nautical mile" foot 3. "help" shows the forms; "quit",
+"exit" or Ctrl+D ends the session; Ctrl+C discards the line being typed. Up
+and Down recall the lines kept in $XDG_STATE_HOME/velmar-convert/history
+(~/.local/state/velmar-convert/history). Without a terminal on standard
+input, no query is a usage error.
 
 Options:
   --format FORM       how results are written: auto (default), scientific,
@@ -66,9 +76,11 @@ arithmetic fault ("error: Floating point overflow."). Lines end in LF or CRLF;
 a last line without a line end is converted as well.
 
 Exit status:
-  0  a result was printed (possibly empty); --batch: all input was converted
+  0  a result was printed (possibly empty); --batch: all input was converted;
+     an interactive session ended
   1  the result is an error text or an arithmetic fault occurred;
-     --batch: the input could not be read or the output not written
+     --batch: the input could not be read or the output not written;
+     interactive: an answer could not be written
   2  usage error
 
 Examples:

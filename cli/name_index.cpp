@@ -2,6 +2,7 @@
 
 #include <bit>
 #include <cstdint>
+#include <cstring>
 #include <utility>
 
 #include "cli/case_folding.h"
@@ -9,15 +10,23 @@
 namespace velmar {
 namespace {
 
-// FNV-1a: short names hash in a few cycles and spread well enough.
+// The length and the first and last eight bytes (overlapping in short
+// names) tell the names of one table apart well enough, and reading them as
+// two words is several times quicker than hashing byte by byte: the batch
+// mode looks up three names a line.
 std::uint64_t hashOf(std::string_view text)
 {
-    std::uint64_t hash = 14695981039346656037ull;
-    for (const char c : text) {
-        hash ^= static_cast<unsigned char>(c);
-        hash *= 1099511628211ull;
+    std::uint64_t head = 0;
+    std::uint64_t tail = 0;
+    if (text.size() >= sizeof head) {
+        std::memcpy(&head, text.data(), sizeof head);
+        std::memcpy(&tail, text.data() + text.size() - sizeof tail, sizeof tail);
+    } else {
+        for (std::size_t i = 0; i < text.size(); ++i)
+            head |= std::uint64_t{static_cast<unsigned char>(text[i])} << (8 * i);
     }
-    return hash;
+    const std::uint64_t hash = head * 0x9E3779B97F4A7C15ull ^ (tail + text.size()) * 0xC2B2AE3D27D4EB4Full;
+    return hash ^ (hash >> 29);
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "cli/int32_text.h"
+#include "cli/query_names.h"
 
 namespace velmar {
 namespace {
@@ -21,9 +22,8 @@ std::optional<int> ListedPosition(std::string_view name, int unitCount)
 
 class UnitResolver {
 public:
-    UnitResolver(const CatalogueNames& names, const QueryNames& queryNames, CatalogueNames::Detail detail)
+    UnitResolver(const CatalogueNames& names, CatalogueNames::Detail detail)
         : names_(names)
-        , queryNames_(queryNames)
         , detail_(detail)
     { }
 
@@ -38,7 +38,7 @@ public:
             position = unit.Index;
             return true;
         }
-        std::optional<int> other = queryNames_.unit(category, name);
+        std::optional<int> other = QueryUnitPosition(category, name);
         if (!other)
             other = ListedPosition(name, names_.unitCount(category));
         if (other) {
@@ -51,14 +51,12 @@ public:
 
 private:
     const CatalogueNames& names_;
-    const QueryNames& queryNames_;
     CatalogueNames::Detail detail_;
 };
 
 } // namespace
 
-ResolvedRequest ResolveNames(const CatalogueNames& names, const QueryNames& queryNames, const NamedRequest& named,
-                             CatalogueNames::Detail detail)
+ResolvedRequest ResolveNames(const CatalogueNames& names, const NamedRequest& named, CatalogueNames::Detail detail)
 {
     ResolvedRequest resolved;
     ConversionRequest& request = resolved.Request;
@@ -71,7 +69,7 @@ ResolvedRequest ResolveNames(const CatalogueNames& names, const QueryNames& quer
     }
     request.Category = category.Index;
 
-    const UnitResolver units(names, queryNames, detail);
+    const UnitResolver units(names, detail);
     const bool hasSourceUnit = request.Category != FractionsIndex;
     if (hasSourceUnit && !units.resolve(request.Category, named.Source, request.SourcePosition, resolved.Failure))
         return resolved;

@@ -5,7 +5,6 @@
 
 #include "cli/catalogue_names.h"
 #include "cli/conversion.h"
-#include "cli/query_names.h"
 
 namespace velmar {
 
@@ -25,8 +24,7 @@ struct ResolvedRequest {
 
 // A unit is found by its display name (exactly, else uniquely ignoring case),
 // then by any name a query may give it (symbols, plurals, ASCII spellings:
-// see QueryNames), then by its position in --list CATEGORY.
-ResolvedRequest ResolveNames(const CatalogueNames& names, const QueryNames& queryNames, const NamedRequest& named,
-                             CatalogueNames::Detail detail);
+// see QueryUnitPosition), then by its position in --list CATEGORY.
+ResolvedRequest ResolveNames(const CatalogueNames& names, const NamedRequest& named, CatalogueNames::Detail detail);
 
 } // namespace velmar

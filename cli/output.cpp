@@ -8,11 +8,8 @@
 #include "cli/program_name.h"
 
 namespace velmar {
-namespace {
 
-// Writes all of `text`, going on after interruptions and partial writes;
-// false (errno set) when writing fails.
-bool writeAll(int fileDescriptor, std::string_view text)
+bool WriteAll(int fileDescriptor, std::string_view text)
 {
     std::size_t written = 0;
     while (written < text.size()) {
@@ -25,8 +22,6 @@ bool writeAll(int fileDescriptor, std::string_view text)
     }
     return true;
 }
-
-} // namespace
 
 OutputBuffer::OutputBuffer()
 {
@@ -41,7 +36,7 @@ void OutputBuffer::writeIfFull()
 
 void OutputBuffer::flush()
 {
-    if (!writeAll(STDOUT_FILENO, text_))
+    if (!WriteAll(STDOUT_FILENO, text_))
         throw std::system_error(errno, std::generic_category(), "cannot write standard output");
     text_.clear();
 }
@@ -54,7 +49,7 @@ OutputBuffer& StandardOutput()
 
 void WriteToStandardError(std::string_view text)
 {
-    writeAll(STDERR_FILENO, text);
+    WriteAll(STDERR_FILENO, text);
 }
 
 std::string ProgramMessage(std::string_view message)

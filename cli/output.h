@@ -32,6 +32,10 @@ private:
 // mode, block by block.
 OutputBuffer& StandardOutput();
 
+// Writes all of `text` to a file descriptor, going on after interruptions
+// and partial writes; false (errno set) when writing fails.
+bool WriteAll(int fileDescriptor, std::string_view text);
+
 // Writes `text` to standard error at once. A failure goes unreported: there
 // is nowhere left to report it.
 void WriteToStandardError(std::string_view text);

@@ -41,7 +41,6 @@ bool IsCategoryForm(std::span<const std::string_view> arguments)
 
 QueryRunner::QueryRunner(const CommandLine& options)
     : options_(options)
-    , names_(catalogue_)
 { }
 
 int QueryRunner::run(std::span<const std::string_view> arguments) const
@@ -59,7 +58,7 @@ int QueryRunner::run(std::span<const std::string_view> arguments) const
     const ParsedQuery parsed = ParseQuery(arguments);
     if (!parsed.Failure.empty())
         return PrintUsageFailures(std::vector{parsed.Failure}, query, options_);
-    const ResolvedQuery resolved = ResolveQuery(names_, parsed.Request, category);
+    const ResolvedQuery resolved = ResolveQuery(parsed.Request, category);
     if (!resolved.Failures.empty())
         return PrintUsageFailures(resolved.Failures, query, options_);
 

@@ -6,7 +6,6 @@
 #include "catalogue/unit_catalogue.h"
 #include "cli/catalogue_names.h"
 #include "cli/command_line.h"
-#include "cli/query_names.h"
 
 namespace velmar {
 
@@ -27,7 +26,6 @@ public:
 private:
     const CommandLine& options_;
     UnitCatalogue catalogue_;
-    QueryNames names_;
 };
 
 } // namespace velmar

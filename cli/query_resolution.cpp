@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "catalogue/unit_catalogue.h"
+#include "cli/query_names.h"
 #include "cli/quoted_text.h"
 #include "cli/suggestions.h"
 
@@ -32,9 +34,8 @@ std::string categoryList(const std::vector<int>& categories)
 
 class Resolver {
 public:
-    Resolver(const QueryNames& names, const Query& query, std::optional<int> category)
-        : names_(names)
-        , query_(query)
+    Resolver(const Query& query, std::optional<int> category)
+        : query_(query)
     {
         if (category) {
             searched_.push_back(*category);
@@ -58,7 +59,6 @@ private:
     void reportMisuse();
     std::string unknownUnit(std::string_view name) const;
 
-    const QueryNames& names_;
     const Query& query_;
     std::vector<int> searched_;
     std::vector<std::string_view> unitNames_; // the parts' units, then the target
@@ -68,7 +68,7 @@ private:
 bool Resolver::namesAll(int category) const
 {
     for (const std::string_view name : unitNames_) {
-        if (!names_.unit(category, name))
+        if (!QueryUnitPosition(category, name))
             return false;
     }
     return true;
@@ -78,7 +78,7 @@ std::vector<int> Resolver::categoriesNaming(std::string_view name) const
 {
     std::vector<int> categories;
     for (const int category : searched_) {
-        if (names_.unit(category, name))
+        if (QueryUnitPosition(category, name))
             categories.push_back(category);
     }
     return categories;
@@ -88,7 +88,7 @@ std::string Resolver::unknownUnit(std::string_view name) const
 {
     std::vector<std::string_view> candidates;
     for (const int category : searched_) {
-        for (const std::string_view known : names_.suggestedNamesOf(category))
+        for (const std::string_view known : SuggestedUnitNames(category))
             candidates.push_back(known);
     }
     std::string message = "unknown unit " + QuotedForMessage(name);
@@ -154,17 +154,17 @@ ResolvedQuery Resolver::resolve()
     const std::string_view unstated = resolved_.Category == NumbersIndex ? "decimal" : "";
     for (const QueryPart& part : query_.Parts) {
         const std::string_view unit = part.Unit.empty() ? unstated : std::string_view(part.Unit);
-        resolved_.SourcePositions.push_back(unit.empty() ? -1 : *names_.unit(resolved_.Category, unit));
+        resolved_.SourcePositions.push_back(unit.empty() ? -1 : *QueryUnitPosition(resolved_.Category, unit));
     }
-    resolved_.TargetPosition = *names_.unit(resolved_.Category, query_.Target);
+    resolved_.TargetPosition = *QueryUnitPosition(resolved_.Category, query_.Target);
     return std::move(resolved_);
 }
 
 } // namespace
 
-ResolvedQuery ResolveQuery(const QueryNames& names, const Query& query, std::optional<int> category)
+ResolvedQuery ResolveQuery(const Query& query, std::optional<int> category)
 {
-    return Resolver(names, query, category).resolve();
+    return Resolver(query, category).resolve();
 }
 
 } // namespace velmar

@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "cli/query.h"
-#include "cli/query_names.h"
 
 namespace velmar {
 
@@ -19,6 +18,6 @@ struct ResolvedQuery {
 // Finds the category in which every unit of the query has a name (or uses
 // `category` when given) and the units' list positions. A name that matches
 // nothing is reported with the names it may have been meant as.
-ResolvedQuery ResolveQuery(const QueryNames& names, const Query& query, std::optional<int> category);
+ResolvedQuery ResolveQuery(const Query& query, std::optional<int> category);
 
 } // namespace velmar

@@ -37,22 +37,22 @@ std::string misuseOf(const NamedRequest& named, const ConversionRequest& request
 
 } // namespace
 
-int RunSingleConversion(const CommandLine& command)
+int RunSingleConversion(const CommandLine& options, std::span<const std::string_view> operands)
 {
-    const std::size_t operands = command.Operands.size();
-    if (operands != 4)
-        return ReportUsageError("expected CATEGORY FROM TO VALUE, got " + std::to_string(operands) + " arguments");
+    if (operands.size() != 4)
+        return ReportUsageError("expected CATEGORY FROM TO VALUE, got " + std::to_string(operands.size())
+                                + " arguments");
     const UnitCatalogue catalogue;
-    const std::string input = UpperCaseAsTyped(command.Operands[3]);
-    const NamedRequest named{command.Operands[0], command.Operands[1], command.Operands[2], input};
+    const std::string input = UpperCaseAsTyped(operands[3]);
+    const NamedRequest named{operands[0], operands[1], operands[2], input};
     const ResolvedRequest resolved
-        = ResolveNames(CatalogueNames(catalogue), QueryNames(catalogue), named, CatalogueNames::Detail::WithCandidates);
+        = ResolveNames(CatalogueNames(catalogue), named, CatalogueNames::Detail::WithCandidates);
     if (!resolved.Failure.empty())
         return ReportUsageError(resolved.Failure);
     if (const std::string misuse = misuseOf(named, resolved.Request); !misuse.empty())
         return ReportUsageError(misuse);
 
-    const NumberFormatSetting setting = MakeNumberFormatSetting(command.ViewType, command.Precision);
+    const NumberFormatSetting setting = MakeNumberFormatSetting(options.ViewType, options.Precision);
     const ConversionRequest& request = resolved.Request;
     const auto nameAt = [&](std::int32_t position) {
         return position < 0 ? std::string() : std::string(catalogue.unit(request.Category, position + 1).Name);
@@ -61,8 +61,8 @@ int RunSingleConversion(const CommandLine& command)
                         {input},
                         {nameAt(request.SourcePosition)},
                         nameAt(request.TargetPosition),
-                        Convert(catalogue, request, setting, command.Marks)};
-    return PrintAnswer(answer, command);
+                        Convert(catalogue, request, setting, options.Marks)};
+    return PrintAnswer(answer, options);
 }
 
 } // namespace velmar

@@ -6,10 +6,23 @@
 #include "cli/program_name.h"
 
 namespace velmar {
+namespace {
+
+HelpPointer PointedHelp = HelpPointer::HelpOption;
+
+} // namespace
+
+void PointUsageErrorsTo(HelpPointer pointer)
+{
+    PointedHelp = pointer;
+}
 
 int ReportUsageError(std::string_view message)
 {
-    WriteToStandardError(ProgramMessage(message) + "Try '" + ProgramName + " --help' for more information.\n");
+    const std::string help = PointedHelp == HelpPointer::HelpOption
+        ? std::string("Try '") + ProgramName + " --help' for more information.\n"
+        : "Type help to see the forms a line can take.\n";
+    WriteToStandardError(ProgramMessage(message) + help);
     return UsageErrorStatus;
 }
 

@@ -35,15 +35,26 @@ void WriteRawDigits(long long whole, char* first)
     }
 }
 
+// The whole number nearest to a magnitude below 2^63, ties to even, as llrint
+// gives it. Plus 2^63 the magnitude keeps no fraction bits (the significand
+// holds 64), so the addition rounds it, and taking 2^63 away is exact. Without
+// llrint, velmar-convert needs nothing of the maths library and starts
+// without loading it.
+long long NearestWhole(Extended magnitude)
+{
+    constexpr Extended TwoToThe63 = ExtendedFromBits(0x3FFF + 63, std::uint64_t{1} << 63);
+    return static_cast<long long>((magnitude + TwoToThe63) - TwoToThe63);
+}
+
 // The first SignificantDigitLimit digits of a normal magnitude, and its
-// exponent E with 10^(E-1) <= magnitude < 10^E. llrint rounds ties to even, as
-// the arithmetic does; the scaled magnitude is below 2^63.
+// exponent E with 10^(E-1) <= magnitude < 10^E, rounded to nearest with ties
+// to even, as the arithmetic rounds; the scaled magnitude is below 2^63.
 void SetRawDigits(Extended magnitude, DecimalDigits& digits)
 {
     int exponent = powers_of_ten::DecimalExponent(magnitude);
-    long long whole = llrint(powers_of_ten::Scale(magnitude, SignificantDigitLimit - exponent));
+    long long whole = NearestWhole(powers_of_ten::Scale(magnitude, SignificantDigitLimit - exponent));
     if (whole >= RawDigitsLimit) {
-        whole = llrint(static_cast<Extended>(whole) / 10);
+        whole = NearestWhole(static_cast<Extended>(whole) / 10);
         ++exponent;
     }
     WriteRawDigits(whole, digits.Buffer.data());

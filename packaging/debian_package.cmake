@@ -25,9 +25,10 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Loaded at run time, so dpkg-shlibdeps cannot see them: the display plugins,
-# the database driver the help window reads its collection with, and the
-# faces that stand in for the design's Arial and Times New Roman.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6sql6-sqlite, fonts-liberation2")
+# the database driver the help window reads its collection with, the faces
+# that stand in for the design's Arial and Times New Roman, and the line
+# editor of velmar-convert's interactive mode.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6sql6-sqlite, fonts-liberation2, libedit2")
 # Native Wayland windows instead of XWayland, and the message sounds.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, sound-theme-freedesktop")
 # The Reference menu's Calculator starts the first of these it finds.

@@ -103,26 +103,27 @@ bool UnitListBox::viewportEvent(QEvent* event)
     return true;
 }
 
-// Without the focus the selection shows in the button colours, as a list
-// that is not being worked in always has; the highlight marks the list the
-// keys act on. Some palettes' highlight (Qt's own light one among them) is
-// too light for its text: it is darkened, or lightened, until it reads, with
-// room to spare for the smoothed edges of thin glyphs, which never reach the
-// full text colour.
+// The full highlight marks the list the keys act on. Without the focus the
+// selected unit keeps a tint of it, half way to the list's background, with
+// the list's own text colour: still plainly the chosen unit while the user
+// types in the input box, yet unlike the list in use. Either fill is darkened,
+// or lightened, until its text reads, with room to spare for the smoothed
+// edges of thin glyphs, which never reach the full text colour.
 void UnitListBox::initViewItemOption(QStyleOptionViewItem* option) const
 {
     QListWidget::initViewItemOption(option);
     QPalette& colours = option->palette;
+    QColor fill = colours.color(QPalette::Highlight);
     if (!hasFocus()) {
-        colours.setColor(QPalette::Highlight, colours.color(QPalette::Button));
-        colours.setColor(QPalette::HighlightedText, colours.color(QPalette::ButtonText));
-        return;
+        const QColor base = colours.color(QPalette::Base);
+        fill = QColor::fromRgbF((fill.redF() + base.redF()) / 2, (fill.greenF() + base.greenF()) / 2,
+                                (fill.blueF() + base.blueF()) / 2);
+        colours.setColor(QPalette::HighlightedText, colours.color(QPalette::Text));
     }
     const QColor text = colours.color(QPalette::HighlightedText);
     const QColor away = ContrastRatio(text, Qt::black) > ContrastRatio(text, Qt::white) ? Qt::black : Qt::white;
     constexpr double GlyphEdgeRoom = 1.5;
-    colours.setColor(QPalette::Highlight,
-                     ReadableOn(colours.color(QPalette::Highlight), text, away, ReadableContrast + GlyphEdgeRoom));
+    colours.setColor(QPalette::Highlight, ReadableOn(fill, text, away, ReadableContrast + GlyphEdgeRoom));
 }
 
 // Qt lets a held Ctrl deselect the selected row; a unit, once chosen, is only

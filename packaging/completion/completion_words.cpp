@@ -14,18 +14,15 @@ namespace velmar {
 
 CompletionWords GatherCompletionWords()
 {
-    const UnitCatalogue catalogue;
-    // The names suggestions offer: display names and curated aliases. The
-    // derived spellings (plurals, "-metre", ASCII forms) would triple the
-    // lists without adding a unit.
-    const QueryNames names(catalogue);
-
     CompletionWords words;
     std::set<std::string_view> seen;
     for (int category = 0; category < CategoryCount; ++category) {
         words.Categories.emplace_back(categoryInfo(category).DisplayName);
         std::vector<std::string>& units = words.Units.emplace_back();
-        for (const std::string_view name : names.suggestedNamesOf(category)) {
+        // The names suggestions offer: display names and curated aliases.
+        // The derived spellings (plurals, "-metre", ASCII forms) would
+        // triple the lists without adding a unit.
+        for (const std::string_view name : SuggestedUnitNames(category)) {
             units.emplace_back(name);
             if (seen.insert(name).second)
                 words.AllUnits.emplace_back(name);

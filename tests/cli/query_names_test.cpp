@@ -21,12 +21,6 @@ const UnitCatalogue& catalogue()
     return units;
 }
 
-const QueryNames& names()
-{
-    static const QueryNames queryNames(catalogue());
-    return queryNames;
-}
-
 int positionOf(int category, std::string_view unit)
 {
     const std::vector<UnitEntry>& table = catalogue().table(category);
@@ -59,7 +53,7 @@ TEST(UnitAliases, NoAliasIsAmbiguousWithinACategory)
                 const auto [known, inserted] = unitOfName.emplace(alias, entry.Name);
                 EXPECT_TRUE(inserted || known->second == entry.Name)
                     << alias << " names " << known->second << " and " << entry.Name;
-                EXPECT_EQ(names().unit(category, alias), positionOf(category, entry.Name)) << alias;
+                EXPECT_EQ(QueryUnitPosition(category, alias), positionOf(category, entry.Name)) << alias;
             }
         }
     }
@@ -103,15 +97,15 @@ TEST(UnitAliases, ResolveByFamily)
     };
     for (const AliasRow& row : rows) {
         for (const std::string& alias : row.Aliases)
-            EXPECT_EQ(names().unit(row.Category, alias), positionOf(row.Category, row.Unit)) << alias;
+            EXPECT_EQ(QueryUnitPosition(row.Category, alias), positionOf(row.Category, row.Unit)) << alias;
     }
 }
 
 // Case alone tells some symbols apart; ignoring it must not pick one of them.
 TEST(UnitAliases, CaseFoldingThatMeetsTwoUnitsFindsNeither)
 {
-    EXPECT_EQ(names().unit(EnergyIndex, "mj"), std::nullopt);
-    EXPECT_EQ(names().unit(PowerIndex, "mw"), std::nullopt);
+    EXPECT_EQ(QueryUnitPosition(EnergyIndex, "mj"), std::nullopt);
+    EXPECT_EQ(QueryUnitPosition(PowerIndex, "mw"), std::nullopt);
 }
 
 struct QueryRow {
@@ -176,7 +170,7 @@ TEST(CategoryInference, TheOneCategoryOfAllNames)
     };
     for (const InferenceRow& row : rows) {
         const std::string_view words[] = {row.Query};
-        const ResolvedQuery resolved = ResolveQuery(names(), ParseQuery(words).Request, std::nullopt);
+        const ResolvedQuery resolved = ResolveQuery(ParseQuery(words).Request, std::nullopt);
         if (row.Category >= 0) {
             EXPECT_EQ(resolved.Failures, std::vector<std::string>{}) << row.Query;
             EXPECT_EQ(resolved.Category, row.Category) << row.Query;
@@ -190,13 +184,13 @@ TEST(CategoryInference, TheOneCategoryOfAllNames)
 TEST(CategoryInference, AGivenCategorySettlesTheChoice)
 {
     const std::string_view words[] = {"1 minute to second"};
-    EXPECT_EQ(ResolveQuery(names(), ParseQuery(words).Request, AngleIndex).Category, AngleIndex);
+    EXPECT_EQ(ResolveQuery(ParseQuery(words).Request, AngleIndex).Category, AngleIndex);
 }
 
 TEST(CategoryInference, EveryUnknownNameIsReported)
 {
     const std::string_view words[] = {"5 fet 2 inchs to xyzzy"};
-    EXPECT_EQ(ResolveQuery(names(), ParseQuery(words).Request, std::nullopt).Failures.size(), 3u);
+    EXPECT_EQ(ResolveQuery(ParseQuery(words).Request, std::nullopt).Failures.size(), 3u);
 }
 
 struct SuggestionRow {

@@ -49,6 +49,10 @@ QPalette DarkPalette()
     return dark;
 }
 
+// A fill that sets the selected row apart from the rows around it; well
+// under the contrast text needs, as a dark palette's tints sit close together.
+constexpr double MarkedSelectionContrast = 1.25;
+
 struct Look {
     const char* Name;
     const char* Style;
@@ -176,6 +180,12 @@ TEST_P(WindowContrastTest, TextReadsOnItsBackgroundAndTabCaptionsShowWhole)
         const char* name = list == source ? "focused list" : "unfocused list";
         expectReadable(name + std::string(", selected unit"), list->viewport(), selected.adjusted(1, 1, -1, -1));
         expectReadable(name + std::string(", other unit"), list->viewport(), plain.adjusted(1, 1, -1, -1));
+        // The chosen unit stands out in both lists, not only in the one in use.
+        const double marked
+            = ContrastRatio(MeasureArea(shot, inWindow(list->viewport(), selected.adjusted(1, 1, -1, -1))).Background,
+                            MeasureArea(shot, inWindow(list->viewport(), plain.adjusted(1, 1, -1, -1))).Background);
+        EXPECT_GE(marked, MarkedSelectionContrast) << name;
+        std::printf("%s %s, selected against other rows: %.2f:1\n", GetParam().Name, name, marked);
     }
     const QRect tab = bar->tabRect(bar->currentIndex()).adjusted(3, 3, -3, -3);
     expectReadable("selected tab", bar, tab);

@@ -23,7 +23,7 @@ field() { dpkg-deb --field "$deb" "$1"; }
 [[ $(field Version) == "$version" ]] || fail "Version is '$(field Version)', not $version"
 [[ $(field Section) == utils ]] || fail "Section is '$(field Section)'"
 [[ $(field Maintainer) == *"<"*"@"*">" ]] || fail "Maintainer '$(field Maintainer)' has no address"
-for dependency in libc6 libqt6widgets6 libqt6help6 qt6-qpa-plugins libqt6sql6-sqlite; do
+for dependency in libc6 libqt6widgets6 libqt6help6 libedit2 qt6-qpa-plugins libqt6sql6-sqlite; do
     [[ $(field Depends) =~ (^|, )$dependency( |,|$) ]] || fail "Depends lacks $dependency: $(field Depends)"
 done
 
