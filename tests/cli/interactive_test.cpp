@@ -17,6 +17,18 @@ namespace fs = std::filesystem;
 
 constexpr const char* Prompt = "> ";
 
+// The prompt is shown and the program reads keys. A line editor switches the
+// terminal to key-by-key input only after its prompt; Ctrl+C or Ctrl+D typed
+// before then would reach the terminal's own line discipline instead.
+bool readyForLine(TerminalSession& session)
+{
+#ifdef VELMAR_CONVERT_RECALLS
+    return session.waitFor(Prompt) && session.waitForKeyByKeyInput();
+#else
+    return session.waitFor(Prompt);
+#endif
+}
+
 // A folder of its own for each test, for HOME and the history.
 class ScratchFolder {
 public:
@@ -73,7 +85,7 @@ TEST_P(Session, AnswersEachLineUntilQuit)
     std::vector<std::string> lines = GetParam().Lines;
     lines.push_back("quit");
     for (const std::string& line : lines) {
-        ASSERT_TRUE(session.waitFor(Prompt)) << session.screen();
+        ASSERT_TRUE(readyForLine(session)) << session.screen();
         session.type(line + "\n");
     }
     EXPECT_EQ(session.finish(), 0) << session.screen() << session.errors();
@@ -141,7 +153,7 @@ TEST(Session, EndsOnExitAndCtrlD)
     for (const std::string ending : {"exit\n", "\x04"}) {
         const ScratchFolder folder;
         TerminalSession session({}, sessionEnvironment(folder));
-        ASSERT_TRUE(session.waitFor(Prompt));
+        ASSERT_TRUE(readyForLine(session));
         session.type(ending);
         EXPECT_EQ(session.finish(), 0) << session.screen();
         EXPECT_TRUE(session.screen().ends_with("\n")) << session.screen();
@@ -154,13 +166,13 @@ TEST(Session, CtrlCDiscardsTheLineBeingTyped)
 {
     const ScratchFolder folder;
     TerminalSession session({}, sessionEnvironment(folder));
-    ASSERT_TRUE(session.waitFor(Prompt));
+    ASSERT_TRUE(readyForLine(session));
     session.type("1 ft to in\n");
-    ASSERT_TRUE(session.waitFor(Prompt));
+    ASSERT_TRUE(readyForLine(session));
     session.type("60 mph to km/h");
     ASSERT_TRUE(session.waitFor("60 mph to km/h"));
     session.type("\x03");
-    ASSERT_TRUE(session.waitFor(Prompt)) << session.screen();
+    ASSERT_TRUE(readyForLine(session)) << session.screen();
     session.type("2 ft to in\n");
     ASSERT_TRUE(session.waitFor("24\r\n")) << session.screen();
     session.type("quit\n");
@@ -177,7 +189,7 @@ TEST(Session, KeepsItsHistoryForTheNextSession)
     const ScratchFolder folder;
     {
         TerminalSession session({}, sessionEnvironment(folder));
-        ASSERT_TRUE(session.waitFor(Prompt));
+        ASSERT_TRUE(readyForLine(session));
         session.type("1 ft to in\n");
         ASSERT_TRUE(session.waitFor("12\r\n"));
         session.type("3 ft to in\n");
@@ -188,7 +200,7 @@ TEST(Session, KeepsItsHistoryForTheNextSession)
 
 #ifdef VELMAR_CONVERT_RECALLS
     TerminalSession session({}, sessionEnvironment(folder));
-    ASSERT_TRUE(session.waitFor(Prompt));
+    ASSERT_TRUE(readyForLine(session));
     session.type("\x1b[A\x1b[A\n"); // Up twice
     EXPECT_TRUE(session.waitFor("12\r\n")) << session.screen();
     session.type("quit\n");
@@ -222,7 +234,7 @@ TEST_P(HistoryTrouble, WarnsOnceAndGoesOn)
         environment.push_back(setting);
     }
     TerminalSession session({}, environment);
-    ASSERT_TRUE(session.waitFor(Prompt));
+    ASSERT_TRUE(readyForLine(session));
     session.type("1 ft to in\n");
     ASSERT_TRUE(session.waitFor("12\r\n")) << session.screen();
     session.type("2 ft to in\n");

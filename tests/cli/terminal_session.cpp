@@ -10,6 +10,7 @@
 #include <pty.h>
 #include <stdexcept>
 #include <sys/wait.h>
+#include <termios.h>
 #include <unistd.h>
 
 extern char** environ;
@@ -141,6 +142,19 @@ bool TerminalSession::waitFor(std::string_view text)
         if (left.count() <= 0 || !collect(static_cast<int>(left.count())))
             return false;
     }
+}
+
+bool TerminalSession::waitForKeyByKeyInput()
+{
+    const auto deadline = std::chrono::steady_clock::now() + Patience;
+    // The master side reports the settings the program gave its terminal.
+    for (termios settings{}; ::tcgetattr(terminal_, &settings) == 0; collect(10)) {
+        if ((settings.c_lflag & ICANON) == 0)
+            return true;
+        if (std::chrono::steady_clock::now() > deadline)
+            return false;
+    }
+    return false;
 }
 
 int TerminalSession::finish()

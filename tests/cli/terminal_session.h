@@ -24,6 +24,12 @@ public:
     // wait found; false when it has not within ten seconds.
     bool waitFor(std::string_view text);
 
+    // Waits until the program reads the terminal key by key, as a line
+    // editor does once it is ready for a line; false when it has not within
+    // ten seconds. Keys typed before then reach the terminal's own line
+    // discipline: Ctrl+C, for one, interrupts nothing that reads.
+    bool waitForKeyByKeyInput();
+
     // Waits for the program to end and returns its exit status, or -1 when
     // it did not exit by itself within ten seconds (it is then killed).
     int finish();
