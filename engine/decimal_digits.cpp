@@ -37,13 +37,16 @@ void WriteRawDigits(long long whole, char* first)
 
 // The whole number nearest to a magnitude below 2^63, ties to even, as llrint
 // gives it. Plus 2^63 the magnitude keeps no fraction bits (the significand
-// holds 64), so the addition rounds it, and taking 2^63 away is exact. Without
-// llrint, velmar-convert needs nothing of the maths library and starts
-// without loading it.
+// holds 64), so the addition rounds it, and the sum's significand is 2^63
+// plus that whole number. Reading it from the bits needs neither llrint, the
+// only function velmar-convert took from the maths library (loading which
+// slowed every start), nor a conversion, which on the x87 unit switches its
+// rounding mode twice.
 long long NearestWhole(Extended magnitude)
 {
-    constexpr Extended TwoToThe63 = ExtendedFromBits(0x3FFF + 63, std::uint64_t{1} << 63);
-    return static_cast<long long>((magnitude + TwoToThe63) - TwoToThe63);
+    constexpr std::uint64_t TopBit = std::uint64_t{1} << 63;
+    constexpr Extended TwoToThe63 = ExtendedFromBits(0x3FFF + 63, TopBit);
+    return static_cast<long long>(SignificandOf(magnitude + TwoToThe63) - TopBit);
 }
 
 // The first SignificantDigitLimit digits of a normal magnitude, and its

@@ -50,6 +50,18 @@ inline std::uint16_t SignExponentOf(Extended value)
 #endif
 }
 
+// The 64-bit significand of a value's x87 pattern, its integer bit included.
+inline std::uint64_t SignificandOf(Extended value)
+{
+#if VELMAR_SOFTWARE_EXTENDED
+    return value.Significand();
+#else
+    std::uint64_t significand; // bytes 0 to 7 of the x87 memory layout
+    std::memcpy(&significand, &value, sizeof significand);
+    return significand;
+#endif
+}
+
 // The value of an x87 pattern: the sign bit and biased exponent field, and the
 // 64-bit significand with its explicit integer bit. Usable at compile time.
 constexpr Extended ExtendedFromBits(std::uint16_t signExponent, std::uint64_t significand)
