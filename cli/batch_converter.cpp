@@ -25,6 +25,15 @@ void BatchConverter::convertLine(std::string_view line, std::string& output) con
     output += '\n';
 }
 
+void BatchConverter::convertLines(std::string_view lines, std::string& output) const
+{
+    for (std::size_t begin = 0; begin < lines.size();) {
+        const std::size_t end = lines.find('\n', begin);
+        convertLine(lines.substr(begin, end - begin), output);
+        begin = end + 1;
+    }
+}
+
 BatchConverter::Reply BatchConverter::replyTo(std::string_view line) const
 {
     const ParsedBatchLine parsed = ParseBatchLine(line);

@@ -22,6 +22,9 @@ public:
     // Appends the reply to `line` (given without its line end) and a newline.
     void convertLine(std::string_view line, std::string& output) const;
 
+    // Appends the replies to `lines`, each ending in "\n".
+    void convertLines(std::string_view lines, std::string& output) const;
+
 private:
     // What one line comes to.
     struct Reply {

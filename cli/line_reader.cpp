@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <poll.h>
 #include <system_error>
 #include <unistd.h>
 
@@ -25,6 +26,8 @@ std::optional<std::string_view> LineReader::next()
         scanned_ = end_;
         if (inputEnded_)
             return begin_ < end_ ? std::optional(takeLine(end_, end_)) : std::nullopt;
+        if (beforeWaiting_ && !inputArrives(std::chrono::milliseconds(0)))
+            beforeWaiting_();
         readMore();
     }
 }
@@ -36,6 +39,13 @@ std::string_view LineReader::takeLine(std::size_t lineEnd, std::size_t nextBegin
         line.remove_suffix(1);
     begin_ = scanned_ = nextBegin;
     return line;
+}
+
+bool LineReader::inputArrives(std::chrono::milliseconds patience) const
+{
+    pollfd input{fileDescriptor_, POLLIN, 0};
+    // An error or hang-up also lets the read return at once.
+    return ::poll(&input, 1, static_cast<int>(patience.count())) != 0;
 }
 
 void LineReader::readMore()

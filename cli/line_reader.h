@@ -1,8 +1,11 @@
 #pragma once
 
+#include <chrono>
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace velmar {
@@ -20,6 +23,14 @@ public:
     // at the end of the input. Throws std::system_error when reading fails.
     std::optional<std::string_view> next();
 
+    // Runs `hook` before each read that would wait for input (none has
+    // arrived yet), so that what was answered so far can reach a reader who
+    // waits for it before sending more.
+    void setBeforeWaiting(std::function<void()> hook) { beforeWaiting_ = std::move(hook); }
+
+    // Whether input (or its end) arrives within `patience`, without reading it.
+    bool inputArrives(std::chrono::milliseconds patience) const;
+
 private:
     void readMore();
     std::string_view takeLine(std::size_t lineEnd, std::size_t nextBegin);
@@ -30,6 +41,7 @@ private:
     std::size_t scanned_ = 0; // bytes before this hold no "\n" of the current line
     std::size_t end_ = 0;     // end of the bytes read so far
     bool inputEnded_ = false;
+    std::function<void()> beforeWaiting_;
 };
 
 } // namespace velmar

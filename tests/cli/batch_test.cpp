@@ -153,6 +153,22 @@ TEST(Batch, ManyLinesAcrossReadBlocks)
     EXPECT_EQ(run.ExitStatus, 0);
 }
 
+// A script that writes one request and waits for its reply before the next
+// gets each reply at once, not when the input ends.
+TEST(Batch, AnswersEachRequestBeforeWaitingForTheNext)
+{
+    ConverterCoprocess converter({"--batch"});
+    for (const auto& [request, reply] : {std::pair{"Length\tft\tin\t5\n", "60"},
+                                         {"Lenght\tm\tft\t1\n", "error: unknown category"},
+                                         {"Temperature\tC\tF\t100\r\n", "212"}}) {
+        converter.send(request);
+        const std::optional<std::string> answer = converter.replyLine();
+        ASSERT_TRUE(answer.has_value()) << "no reply to " << request;
+        EXPECT_TRUE(answer->starts_with(reply)) << *answer;
+    }
+    EXPECT_EQ(converter.finish(), 0);
+}
+
 TEST(Batch, JsonGivesOneObjectPerLine)
 {
     using nlohmann::json;

@@ -126,6 +126,65 @@ ProcessResult RunConverter(const std::vector<std::string>& arguments, std::strin
     return result;
 }
 
+ConverterCoprocess::ConverterCoprocess(const std::vector<std::string>& arguments)
+{
+    std::signal(SIGPIPE, SIG_IGN);
+    Pipe in;
+    Pipe out;
+    Pipe err;
+    pid_ = spawn(arguments, in, out, err, OutputTarget::Collected);
+    closeIfOpen(in.Read);
+    closeIfOpen(out.Write);
+    closeIfOpen(err.Write);
+    closeIfOpen(err.Read);
+    input_ = in.Write;
+    output_ = out.Read;
+}
+
+ConverterCoprocess::~ConverterCoprocess()
+{
+    if (pid_ > 0) {
+        ::kill(pid_, SIGKILL);
+        finish();
+    }
+}
+
+void ConverterCoprocess::send(std::string_view text)
+{
+    if (::write(input_, text.data(), text.size()) != static_cast<ssize_t>(text.size()))
+        throw std::runtime_error("cannot write to the converter");
+}
+
+std::optional<std::string> ConverterCoprocess::replyLine()
+{
+    constexpr int PatienceMilliseconds = 10000;
+    for (std::size_t end; (end = received_.find('\n')) == std::string::npos;) {
+        pollfd watched{output_, POLLIN, 0};
+        if (::poll(&watched, 1, PatienceMilliseconds) <= 0)
+            return std::nullopt;
+        std::array<char, 4096> chunk;
+        const ssize_t count = ::read(output_, chunk.data(), chunk.size());
+        if (count <= 0)
+            return std::nullopt;
+        received_.append(chunk.data(), static_cast<std::size_t>(count));
+    }
+    const std::size_t end = received_.find('\n');
+    std::string line = received_.substr(0, end);
+    received_.erase(0, end + 1);
+    return line;
+}
+
+int ConverterCoprocess::finish()
+{
+    closeIfOpen(input_);
+    closeIfOpen(output_);
+    int status = 0;
+    while (::waitpid(pid_, &status, 0) < 0 && errno == EINTR) {
+    }
+    pid_ = -1;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
 std::vector<std::string> LinesOf(const std::string& text)
 {
     std::vector<std::string> lines;

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <sys/types.h>
 #include <vector>
 
 // What a run of the real velmar-convert binary produced.
@@ -36,6 +38,31 @@ enum class OutputTarget {
 // deadlock).
 ProcessResult RunConverter(const std::vector<std::string>& arguments, std::string_view input = {},
                            OutputTarget output = OutputTarget::Collected);
+
+// velmar-convert kept running, as a script drives a coprocess: a request
+// written, its reply awaited, then the next.
+class ConverterCoprocess {
+public:
+    explicit ConverterCoprocess(const std::vector<std::string>& arguments);
+    ~ConverterCoprocess();
+    ConverterCoprocess(const ConverterCoprocess&) = delete;
+    ConverterCoprocess& operator=(const ConverterCoprocess&) = delete;
+
+    void send(std::string_view text);
+
+    // The next line of standard output without its "\n", or nullopt when none
+    // comes within ten seconds.
+    std::optional<std::string> replyLine();
+
+    // Ends the input and returns the exit status.
+    int finish();
+
+private:
+    pid_t pid_ = -1;
+    int input_ = -1;
+    int output_ = -1;
+    std::string received_;
+};
 
 // The lines of an output, without their "\n"; text after the last "\n" comes
 // back as a last line marked "<no line end>".
