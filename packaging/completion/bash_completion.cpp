@@ -216,9 +216,7 @@ complete -F _velmar_convert velmar-convert
 
 std::string BashCompletionScript(const CompletionWords& words)
 {
-    std::string script = "# bash completion for velmar-convert\n"
-                         "# Generated from the unit catalogue and the option table by\n"
-                         "# velmar_completion_generator; changes here are lost on the next build.\n\n";
+    std::string script = GeneratedFileNotice("bash");
 
     std::vector<std::string> options;
     std::string kinds = "declare -gA _velmar_convert_kinds=(";

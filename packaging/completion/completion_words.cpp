@@ -61,6 +61,14 @@ std::string FishQuoted(const std::string& word)
     return quoted + "'";
 }
 
+std::string GeneratedFileNotice(const std::string& shell)
+{
+    return "# " + shell
+        + " completion for velmar-convert\n"
+          "# Generated from the unit catalogue and the option table by\n"
+          "# velmar_completion_generator; changes here are lost on the next build.\n\n";
+}
+
 std::string QuotedList(const std::vector<std::string>& words, std::string (*quote)(const std::string&),
                        const std::string& indent, const std::string& lineEnd, std::size_t width)
 {

@@ -19,6 +19,10 @@ struct CompletionWords {
 
 CompletionWords GatherCompletionWords();
 
+// The comment lines a generated file starts with, naming its shell and
+// where it comes from.
+std::string GeneratedFileNotice(const std::string& shell);
+
 // A word in single quotes for bash and zsh: 'gallon (UK)/day', 'it'\''s'.
 std::string PosixQuoted(const std::string& word);
 

@@ -99,9 +99,7 @@ end
 
 std::string FishCompletionScript(const CompletionWords& words)
 {
-    std::string script = "# fish completion for velmar-convert\n"
-                         "# Generated from the unit catalogue and the option table by\n"
-                         "# velmar_completion_generator; changes here are lost on the next build.\n\n";
+    std::string script = GeneratedFileNotice("fish");
 
     std::vector<std::string> names, valueOptions, categoryOptions, listOptions;
     std::string registrations = "complete -c velmar-convert -f\n";

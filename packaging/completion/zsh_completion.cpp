@@ -141,10 +141,7 @@ return ret
 
 std::string ZshCompletionScript(const CompletionWords& words)
 {
-    std::string script = "#compdef velmar-convert\n"
-                         "# zsh completion for velmar-convert\n"
-                         "# Generated from the unit catalogue and the option table by\n"
-                         "# velmar_completion_generator; changes here are lost on the next build.\n\n";
+    std::string script = "#compdef velmar-convert\n" + GeneratedFileNotice("zsh");
 
     std::vector<std::string> names;
     std::string kinds = "local -A value_kinds=(";

@@ -10,6 +10,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "tests/cli/descriptors.h"
+
 extern char** environ;
 
 namespace {
@@ -27,13 +29,6 @@ struct Pipe {
         Write = ends[1];
     }
 };
-
-void closeIfOpen(int& fd)
-{
-    if (fd >= 0)
-        ::close(fd);
-    fd = -1;
-}
 
 pid_t spawn(const std::vector<std::string>& arguments, const Pipe& in, const Pipe& out, const Pipe& err,
             OutputTarget output)
@@ -81,16 +76,15 @@ ProcessResult RunConverter(const std::vector<std::string>& arguments, std::strin
     Pipe out;
     Pipe err;
     const pid_t pid = spawn(arguments, in, out, err, output);
-    closeIfOpen(in.Read);
-    closeIfOpen(out.Write);
-    closeIfOpen(err.Write);
+    CloseIfOpen(in.Read);
+    CloseIfOpen(out.Write);
+    CloseIfOpen(err.Write);
     ::fcntl(in.Write, F_SETFL, O_NONBLOCK);
     if (input.empty())
-        closeIfOpen(in.Write);
+        CloseIfOpen(in.Write);
 
     ProcessResult result;
     std::size_t written = 0;
-    std::array<char, 65536> chunk;
     while (out.Read >= 0 || err.Read >= 0) {
         std::array<pollfd, 3> watched{{{out.Read, POLLIN, 0}, {err.Read, POLLIN, 0}, {in.Write, POLLOUT, 0}}};
         if (::poll(watched.data(), watched.size(), -1) < 0) {
@@ -103,21 +97,14 @@ ProcessResult RunConverter(const std::vector<std::string>& arguments, std::strin
             if (count > 0)
                 written += static_cast<std::size_t>(count);
             if ((count < 0 && errno != EAGAIN) || written == input.size())
-                closeIfOpen(in.Write);
+                CloseIfOpen(in.Write);
         }
-        const std::array<std::pair<int*, std::string*>, 2> readers{
-            {{&out.Read, &result.Out}, {&err.Read, &result.Err}}};
-        for (std::size_t i = 0; i < readers.size(); ++i) {
-            if (watched[i].revents == 0)
-                continue;
-            const ssize_t count = ::read(*readers[i].first, chunk.data(), chunk.size());
-            if (count > 0)
-                readers[i].second->append(chunk.data(), static_cast<std::size_t>(count));
-            else if (count == 0 || errno != EINTR)
-                closeIfOpen(*readers[i].first);
-        }
+        if (watched[0].revents != 0)
+            ReadAvailable(out.Read, result.Out);
+        if (watched[1].revents != 0)
+            ReadAvailable(err.Read, result.Err);
     }
-    closeIfOpen(in.Write);
+    CloseIfOpen(in.Write);
 
     int status = 0;
     while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
@@ -133,10 +120,10 @@ ConverterCoprocess::ConverterCoprocess(const std::vector<std::string>& arguments
     Pipe out;
     Pipe err;
     pid_ = spawn(arguments, in, out, err, OutputTarget::Collected);
-    closeIfOpen(in.Read);
-    closeIfOpen(out.Write);
-    closeIfOpen(err.Write);
-    closeIfOpen(err.Read);
+    CloseIfOpen(in.Read);
+    CloseIfOpen(out.Write);
+    CloseIfOpen(err.Write);
+    CloseIfOpen(err.Read);
     input_ = in.Write;
     output_ = out.Read;
 }
@@ -158,17 +145,13 @@ void ConverterCoprocess::send(std::string_view text)
 std::optional<std::string> ConverterCoprocess::replyLine()
 {
     constexpr int PatienceMilliseconds = 10000;
-    for (std::size_t end; (end = received_.find('\n')) == std::string::npos;) {
+    std::size_t end;
+    while ((end = received_.find('\n')) == std::string::npos) {
         pollfd watched{output_, POLLIN, 0};
-        if (::poll(&watched, 1, PatienceMilliseconds) <= 0)
+        if (output_ < 0 || ::poll(&watched, 1, PatienceMilliseconds) <= 0)
             return std::nullopt;
-        std::array<char, 4096> chunk;
-        const ssize_t count = ::read(output_, chunk.data(), chunk.size());
-        if (count <= 0)
-            return std::nullopt;
-        received_.append(chunk.data(), static_cast<std::size_t>(count));
+        ReadAvailable(output_, received_);
     }
-    const std::size_t end = received_.find('\n');
     std::string line = received_.substr(0, end);
     received_.erase(0, end + 1);
     return line;
@@ -176,8 +159,8 @@ std::optional<std::string> ConverterCoprocess::replyLine()
 
 int ConverterCoprocess::finish()
 {
-    closeIfOpen(input_);
-    closeIfOpen(output_);
+    CloseIfOpen(input_);
+    CloseIfOpen(output_);
     int status = 0;
     while (::waitpid(pid_, &status, 0) < 0 && errno == EINTR) {
     }

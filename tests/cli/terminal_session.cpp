@@ -13,6 +13,8 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include "tests/cli/descriptors.h"
+
 extern char** environ;
 
 namespace {
@@ -51,13 +53,6 @@ std::vector<char*> pointersTo(std::vector<std::string>& texts)
     return pointers;
 }
 
-void closeIfOpen(int& fd)
-{
-    if (fd >= 0)
-        ::close(fd);
-    fd = -1;
-}
-
 } // namespace
 
 TerminalSession::TerminalSession(const std::vector<std::string>& arguments, const std::vector<std::string>& environment)
@@ -93,8 +88,8 @@ TerminalSession::~TerminalSession()
         ::kill(pid_, SIGKILL);
         ::waitpid(pid_, nullptr, 0);
     }
-    closeIfOpen(terminal_);
-    closeIfOpen(errorPipe_);
+    CloseIfOpen(terminal_);
+    CloseIfOpen(errorPipe_);
 }
 
 void TerminalSession::type(std::string_view keys)
@@ -114,18 +109,10 @@ bool TerminalSession::collect(int milliseconds)
     std::array<pollfd, 2> watched{{{terminal_, POLLIN, 0}, {errorPipe_, POLLIN, 0}}};
     if (::poll(watched.data(), watched.size(), milliseconds) < 0 && errno != EINTR)
         throw std::runtime_error("poll failed");
-    const std::array<std::pair<int*, std::string*>, 2> readers{{{&terminal_, &screen_}, {&errorPipe_, &errors_}}};
-    std::array<char, 4096> chunk;
-    for (std::size_t i = 0; i < readers.size(); ++i) {
-        if (watched[i].revents == 0)
-            continue;
-        const ssize_t count = ::read(*readers[i].first, chunk.data(), chunk.size());
-        if (count > 0)
-            readers[i].second->append(chunk.data(), static_cast<std::size_t>(count));
-        // The terminal reads as EIO once the program has closed its side.
-        else if (count == 0 || errno != EINTR)
-            closeIfOpen(*readers[i].first);
-    }
+    if (watched[0].revents != 0)
+        ReadAvailable(terminal_, screen_);
+    if (watched[1].revents != 0)
+        ReadAvailable(errorPipe_, errors_);
     return terminal_ >= 0 || errorPipe_ >= 0;
 }
 
