@@ -20,14 +20,14 @@ namespace {
 // The library's soname: the interface these declarations describe.
 constexpr const char* LibeditName = "libedit.so.2";
 
-// The functions the editor calls, from the loaded library.
+// The functions the editor calls, from the loaded library. Once the editor
+// has been set up the library stays loaded until the program ends: the
+// terminal descriptions it has read stay in its keeping.
 struct Libedit {
-    void* Handle = nullptr;
     decltype(&::el_init) Init = nullptr;
     decltype(&::el_end) End = nullptr;
     decltype(&::el_gets) Gets = nullptr;
     decltype(&::el_set) Set = nullptr;
-    decltype(&::el_get) Get = nullptr;
     decltype(&::el_source) Source = nullptr;
     decltype(&::history_init) HistoryInit = nullptr;
     decltype(&::history_end) HistoryEnd = nullptr;
@@ -44,16 +44,14 @@ bool find(void* handle, const char* name, Function& function)
 // Null when the library or one of its functions is missing.
 std::unique_ptr<Libedit> LoadLibedit()
 {
-    auto library = std::make_unique<Libedit>();
-    library->Handle = ::dlopen(LibeditName, RTLD_NOW | RTLD_LOCAL);
-    if (library->Handle == nullptr)
+    void* const handle = ::dlopen(LibeditName, RTLD_NOW | RTLD_LOCAL);
+    if (handle == nullptr)
         return nullptr;
-    void* const handle = library->Handle;
+    auto library = std::make_unique<Libedit>();
     const bool complete = find(handle, "el_init", library->Init) && find(handle, "el_end", library->End)
         && find(handle, "el_gets", library->Gets) && find(handle, "el_set", library->Set)
-        && find(handle, "el_get", library->Get) && find(handle, "el_source", library->Source)
-        && find(handle, "history_init", library->HistoryInit) && find(handle, "history_end", library->HistoryEnd)
-        && find(handle, "history", library->History);
+        && find(handle, "el_source", library->Source) && find(handle, "history_init", library->HistoryInit)
+        && find(handle, "history_end", library->HistoryEnd) && find(handle, "history", library->History);
     if (!complete) {
         ::dlclose(handle);
         return nullptr;
@@ -92,7 +90,6 @@ public:
     {
         library_->End(editor_);
         library_->HistoryEnd(lines_);
-        ::dlclose(library_->Handle);
     }
 
     EditingLineEditor(const EditingLineEditor&) = delete;
@@ -138,7 +135,6 @@ std::unique_ptr<LineEditor> OpenEditingLineEditor(std::FILE* screen, const std::
             edit.End(editor);
         if (lines != nullptr)
             edit.HistoryEnd(lines);
-        ::dlclose(edit.Handle);
         return nullptr;
     }
     HistEvent event{};
