@@ -22,14 +22,10 @@ cleanup() {
 }
 trap cleanup EXIT
 
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 200); do
-    [[ -s $work/display ]] && break
-    sleep 0.05
-done
-[[ -s $work/display ]] || {
+# shellcheck source=tests/support/xvfb_server.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../support/xvfb_server.sh"
+start_xvfb "$work" || {
     echo "run_under_xvfb: Xvfb did not start: $(cat "$work/xvfb.log")" >&2
     exit 1
 }
-DISPLAY=":$(<"$work/display")" QT_QPA_PLATFORM=xcb "$program" "$@"
+QT_QPA_PLATFORM=xcb "$program" "$@"

@@ -50,11 +50,9 @@ wait_for() {
     done
 }
 
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-wait_for 10 test -s "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-DISPLAY=":$(<"$work/display")"
-export DISPLAY
+# shellcheck source=tests/support/xvfb_server.sh
+source "$(dirname "${BASH_SOURCE[0]}")/xvfb_server.sh"
+start_xvfb "$work" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
 export HOME=$work/home
 export XDG_CONFIG_HOME=$work/config
 unset QT_QPA_PLATFORM
