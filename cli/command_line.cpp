@@ -3,6 +3,7 @@
 #include <array>
 #include <optional>
 #include <utility>
+#include <vector>
 
 #include "cli/int32_text.h"
 #include "cli/option_names.h"
@@ -25,13 +26,10 @@ std::optional<ResultForm> formNamed(std::string_view name)
 // "auto, scientific, fixed or commas"
 std::string formNameList()
 {
-    std::string list;
-    for (std::size_t i = 0; i < FormatNames.size(); ++i) {
-        if (i > 0)
-            list += i + 1 == FormatNames.size() ? " or " : ", ";
-        list += FormatNames[i].Name;
-    }
-    return list;
+    std::vector<std::string> names;
+    for (const FormatName& format : FormatNames)
+        names.emplace_back(format.Name);
+    return ListedInWords(names, " or ");
 }
 
 // A mark must be one printable character: it is written inside results, and a

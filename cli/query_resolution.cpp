@@ -10,26 +10,20 @@
 namespace velmar {
 namespace {
 
-std::string quotedJoined(const std::vector<std::string_view>& texts, std::string_view separator)
+std::string quotedJoined(const std::vector<std::string_view>& texts, std::string_view lastJoin)
 {
-    std::string text;
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-        if (i > 0)
-            text += i + 1 == texts.size() ? separator : ", ";
-        text += QuotedForMessage(texts[i]);
-    }
-    return text;
+    std::vector<std::string> quoted;
+    for (const std::string_view text : texts)
+        quoted.push_back(QuotedForMessage(text));
+    return ListedInWords(quoted, lastJoin);
 }
 
 std::string categoryList(const std::vector<int>& categories)
 {
-    std::string text;
-    for (std::size_t i = 0; i < categories.size(); ++i) {
-        if (i > 0)
-            text += i + 1 == categories.size() ? " and " : ", ";
-        text += categoryInfo(categories[i]).DisplayName;
-    }
-    return text;
+    std::vector<std::string> names;
+    for (const int category : categories)
+        names.emplace_back(categoryInfo(category).DisplayName);
+    return ListedInWords(names, " and ");
 }
 
 class Resolver {

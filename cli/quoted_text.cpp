@@ -52,4 +52,15 @@ std::string QuotedForMessage(std::string_view text)
     return quoted;
 }
 
+std::string ListedInWords(std::span<const std::string> items, std::string_view lastJoin)
+{
+    std::string text;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (i > 0)
+            text += i + 1 == items.size() ? lastJoin : ", ";
+        text += items[i];
+    }
+    return text;
+}
+
 } // namespace velmar

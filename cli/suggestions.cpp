@@ -4,6 +4,7 @@
 #include <numeric>
 
 #include "cli/case_folding.h"
+#include "cli/quoted_text.h"
 
 namespace velmar {
 
@@ -64,13 +65,8 @@ std::string DidYouMean(const std::vector<std::string_view>& names)
 {
     if (names.empty())
         return {};
-    std::string text = "did you mean ";
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        if (i > 0)
-            text += i + 1 == names.size() ? " or " : ", ";
-        text += names[i];
-    }
-    return text + "?";
+    const std::vector<std::string> items(names.begin(), names.end());
+    return "did you mean " + ListedInWords(items, " or ") + "?";
 }
 
 } // namespace velmar
