@@ -6,24 +6,24 @@
 set -euo pipefail
 program=${1:?usage: run_under_xvfb.sh PROGRAM [ARGUMENTS...]}
 shift
-command -v Xvfb >/dev/null || {
-    echo "run_under_xvfb: Xvfb is missing (scripts/ensure-packages installs it)" >&2
-    exit 1
-}
+for tool in Xvfb xdotool; do
+    command -v "$tool" >/dev/null || {
+        echo "run_under_xvfb: $tool is missing (scripts/ensure-packages installs it)" >&2
+        exit 1
+    }
+done
+
+# shellcheck source=tests/support/xvfb_server.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../support/xvfb_server.sh"
 
 work=$(mktemp -d)
 xvfb_pid=
 cleanup() {
-    if [[ -n $xvfb_pid ]]; then
-        kill "$xvfb_pid" 2>/dev/null || true
-        wait "$xvfb_pid" 2>/dev/null || true
-    fi
+    stop_xvfb
     rm -rf "$work"
 }
 trap cleanup EXIT
 
-# shellcheck source=tests/support/xvfb_server.sh
-source "$(dirname "${BASH_SOURCE[0]}")/../support/xvfb_server.sh"
 start_xvfb "$work" || {
     echo "run_under_xvfb: Xvfb did not start: $(cat "$work/xvfb.log")" >&2
     exit 1

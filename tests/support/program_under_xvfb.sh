@@ -11,10 +11,14 @@
 fail() {
     # shellcheck disable=SC2154 # set by the sourcing script
     echo "$name: $*" >&2
-    if [[ -s ${work:-}/program.log ]]; then
-        echo "--- program output" >&2
-        cat "$work/program.log" >&2
-    fi
+    [[ -n ${xvfb_pid:-} ]] && xvfb_state >&2
+    local log
+    for log in program.log xvfb.log; do
+        if [[ -s ${work:-}/$log ]]; then
+            echo "--- $log" >&2
+            cat "$work/$log" >&2
+        fi
+    done
     exit 1
 }
 
@@ -24,17 +28,18 @@ done
 # shellcheck disable=SC2154 # set by the sourcing script
 [[ -x $program ]] || fail "no program at $program"
 
+# shellcheck source=tests/support/xvfb_server.sh
+source "$(dirname "${BASH_SOURCE[0]}")/xvfb_server.sh"
+
 work=$(mktemp -d)
 xvfb_pid=
 program_pid=
-# The X server is waited for: one still shutting down would remove the socket
-# of the next one that took over its display number.
 cleanup() {
-    local pid
-    for pid in $program_pid $xvfb_pid; do
-        kill "$pid" 2>/dev/null || true
-        wait "$pid" 2>/dev/null || true
-    done
+    if [[ -n $program_pid ]]; then
+        kill "$program_pid" 2>/dev/null || true
+        wait "$program_pid" 2>/dev/null || true
+    fi
+    stop_xvfb
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -50,9 +55,7 @@ wait_for() {
     done
 }
 
-# shellcheck source=tests/support/xvfb_server.sh
-source "$(dirname "${BASH_SOURCE[0]}")/xvfb_server.sh"
-start_xvfb "$work" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+start_xvfb "$work" || fail "Xvfb did not start"
 export HOME=$work/home
 export XDG_CONFIG_HOME=$work/config
 unset QT_QPA_PLATFORM

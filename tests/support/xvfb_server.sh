@@ -1,30 +1,55 @@
 # shellcheck shell=bash
-# Starts an X server of the caller's own (Xvfb) for a test. Xvfb picks a free
-# display itself (-displayfd); the display is taken only once its socket is
-# there, and a server that dies before then is started again, so tests that
-# start servers side by side do not fail now and then.
+# Starts an X server of the caller's own (Xvfb) for a test. Display numbers
+# are drawn at random from 100 to 999, away from :0 and the low numbers that
+# desktops, other test runs and containers sharing this network's abstract
+# socket names take first. The display is taken only once a real client has
+# been served on it; a server that dies or cannot be reached is replaced by
+# one on another number, so tests that start servers side by side do not
+# fail now and then.
 #
 # start_xvfb FOLDER: FOLDER is private to the caller and receives the
 # server's files (display, xvfb.log). Sets xvfb_pid and exports DISPLAY;
 # false when no server came up. The caller stops the server.
 start_xvfb() {
-    local folder=$1 attempt tries display
-    for attempt in 1 2 3; do
+    local folder=$1 attempt tries number
+    for attempt in 1 2 3 4 5; do
+        number=$((100 + RANDOM % 900))
         : >"$folder/display"
-        Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$folder/display" 2>>"$folder/xvfb.log" &
+        Xvfb ":$number" -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp \
+            3>"$folder/display" 2>>"$folder/xvfb.log" &
         xvfb_pid=$!
         for ((tries = 0; tries < 200; ++tries)); do
-            display=$(<"$folder/display")
-            if [[ -n $display && -S /tmp/.X11-unix/X$display ]]; then
-                export DISPLAY=":$display"
-                return 0
+            if [[ -n $(<"$folder/display") ]]; then
+                if DISPLAY=":$number" timeout 10 xdotool getdisplaygeometry >/dev/null 2>>"$folder/xvfb.log"; then
+                    export DISPLAY=":$number"
+                    return 0
+                fi
+                break
             fi
             kill -0 "$xvfb_pid" 2>/dev/null || break
             sleep 0.05
         done
-        kill "$xvfb_pid" 2>/dev/null || true
-        wait "$xvfb_pid" 2>/dev/null || true
-        echo "start_xvfb: attempt $attempt gave no display" >>"$folder/xvfb.log"
+        stop_xvfb
+        echo "start_xvfb: attempt $attempt on :$number gave no usable display" >>"$folder/xvfb.log"
     done
     return 1
+}
+
+# Stops the server and waits for it: one still shutting down would remove
+# the socket of the next one that took over its display number.
+stop_xvfb() {
+    if [[ -n ${xvfb_pid:-} ]]; then
+        kill "$xvfb_pid" 2>/dev/null || true
+        wait "$xvfb_pid" 2>/dev/null || true
+        xvfb_pid=
+    fi
+}
+
+# Whether the server still answers; for the messages of a failed test.
+xvfb_state() {
+    if timeout 5 xdotool getdisplaygeometry >/dev/null 2>&1; then
+        echo "the X server on $DISPLAY answers"
+    else
+        echo "the X server on $DISPLAY does not answer"
+    fi
 }
