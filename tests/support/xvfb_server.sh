@@ -5,7 +5,9 @@
 # socket names take first. The display is taken only once a real client has
 # been served on it; a server that dies or cannot be reached is replaced by
 # one on another number, so tests that start servers side by side do not
-# fail now and then.
+# fail now and then. -noreset: by default the server resets whenever its last
+# client leaves, and a program that connects during that reset (the second
+# start of a restart test) is refused.
 #
 # start_xvfb FOLDER: FOLDER is private to the caller and receives the
 # server's files (display, xvfb.log). Sets xvfb_pid and exports DISPLAY;
@@ -15,7 +17,7 @@ start_xvfb() {
     for attempt in 1 2 3 4 5; do
         number=$((100 + RANDOM % 900))
         : >"$folder/display"
-        Xvfb ":$number" -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp \
+        Xvfb ":$number" -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset \
             3>"$folder/display" 2>>"$folder/xvfb.log" &
         xvfb_pid=$!
         for ((tries = 0; tries < 200; ++tries)); do
