@@ -1,6 +1,5 @@
 #include "cli/interactive_mode.h"
 
-#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -11,6 +10,7 @@
 #include "cli/answer_output.h"
 #include "cli/case_folding.h"
 #include "cli/history_file.h"
+#include "cli/interrupts.h"
 #include "cli/line_editor.h"
 #include "cli/operand_dispatch.h"
 #include "cli/output.h"
@@ -40,30 +40,6 @@ backslash before the space. Options given when the session began (--explain,
 Up and Down recall earlier lines, also from earlier sessions; they are kept in
 $XDG_STATE_HOME/velmar-convert/history (~/.local/state/velmar-convert/history).
 )help";
-
-void doNothing(int)
-{ }
-
-// Ctrl+C discards the line being typed and the session goes on: the handler
-// does nothing itself, but the read it interrupts ends with EINTR (no
-// SA_RESTART). It stays for the whole session, so that Ctrl+C while an
-// answer is printed does not end the session either.
-class InterruptDiscardsLine {
-public:
-    InterruptDiscardsLine()
-    {
-        struct sigaction action { };
-        action.sa_handler = &doNothing;
-        sigemptyset(&action.sa_mask);
-        sigaction(SIGINT, &action, &previous_);
-    }
-    ~InterruptDiscardsLine() { sigaction(SIGINT, &previous_, nullptr); }
-    InterruptDiscardsLine(const InterruptDiscardsLine&) = delete;
-    InterruptDiscardsLine& operator=(const InterruptDiscardsLine&) = delete;
-
-private:
-    struct sigaction previous_ { };
-};
 
 bool isBlank(std::string_view line)
 {

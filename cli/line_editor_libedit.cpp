@@ -4,13 +4,17 @@
 // libedit is loaded only when a session starts: linked in, it and the
 // libraries it needs took longer to load than a whole one-shot conversion.
 #include <cerrno>
+#include <climits>
 #include <clocale>
 #include <cstring>
+#include <cwchar>
 #include <dlfcn.h>
 #include <histedit.h>
 #include <langinfo.h>
+#include <unistd.h>
 
 #include "cli/history_file.h"
+#include "cli/interrupts.h"
 #include "cli/line_editor.h"
 #include "cli/program_name.h"
 
@@ -77,6 +81,35 @@ char* PromptOf(EditLine*)
     return SessionPrompt.data();
 }
 
+// Reads one typed character for libedit, as its own reader does, except
+// that the wait for a key is the one place where Ctrl+C gets through (see
+// InterruptHeld). Returns 1, 0 at the end of input, -1 on an error or Ctrl+C
+// (errno EINTR, which readLine reports as an interrupted line).
+int ReadKey(EditLine*, wchar_t* key)
+{
+    char bytes[MB_LEN_MAX];
+    std::size_t count = 0;
+    for (;;) {
+        const Waited waited = WaitForInput(STDIN_FILENO);
+        if (waited != Waited::InputReady) {
+            if (waited == Waited::Interrupted)
+                errno = EINTR;
+            return -1;
+        }
+        const ssize_t read = ::read(STDIN_FILENO, bytes + count, 1);
+        if (read <= 0)
+            return read == 0 ? 0 : -1;
+        ++count;
+        std::mbstate_t state{};
+        const std::size_t decoded = std::mbrtowc(key, bytes, count, &state);
+        if (decoded == static_cast<std::size_t>(-2) && count < MB_LEN_MAX)
+            continue; // the rest of a UTF-8 sequence is on its way
+        if (decoded <= count)
+            return 1;
+        count = 0; // not a character: dropped
+    }
+}
+
 class EditingLineEditor : public LineEditor {
 public:
     // Takes over `editor` and `lines`, made by `library`.
@@ -97,6 +130,7 @@ public:
 
     TypedLine readLine() override
     {
+        const InterruptHeld interrupts;
         int count = 0;
         const char* line = library_->Gets(editor_, &count);
         if (line == nullptr)
@@ -146,6 +180,7 @@ std::unique_ptr<LineEditor> OpenEditingLineEditor(std::FILE* screen, const std::
     // libedit then puts the terminal back for Ctrl+C and Ctrl+Z, and redraws
     // the line after fg and when the window changes size.
     edit.Set(editor, EL_SIGNAL, 1);
+    edit.Set(editor, EL_GETCFN, &ReadKey);
     edit.Set(editor, EL_HIST, edit.History, lines);
     edit.Source(editor, nullptr);
     return std::make_unique<EditingLineEditor>(std::move(library), editor, lines);

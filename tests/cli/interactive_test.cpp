@@ -1,9 +1,11 @@
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -180,6 +182,26 @@ TEST(Session, CtrlCDiscardsTheLineBeingTyped)
     EXPECT_EQ(session.screen().find("96.56064"), std::string::npos) << session.screen();
     EXPECT_EQ(session.errors(), "");
     EXPECT_EQ(historyOf(folder), "1 ft to in\n2 ft to in\nquit\n");
+}
+
+// A window resized while a line is typed redraws it; the line is kept.
+TEST(Session, ResizingTheWindowKeepsTheLineBeingTyped)
+{
+    const ScratchFolder folder;
+    TerminalSession session({}, sessionEnvironment(folder));
+    ASSERT_TRUE(readyForLine(session));
+    session.type("3 ft");
+    ASSERT_TRUE(session.waitFor("3 ft"));
+    // Each resize is meant to find the program waiting for a key; one that
+    // comes sooner shows nothing, but cannot fail the test either.
+    for (const unsigned short columns : {100, 60, 90}) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        session.resize(columns);
+    }
+    session.type(" to in\n");
+    ASSERT_TRUE(session.waitFor("36\r\n")) << session.screen();
+    session.type("quit\n");
+    EXPECT_EQ(session.finish(), 0);
 }
 
 // Each line reaches the file as it is typed, so a session that is killed

@@ -9,6 +9,7 @@
 #include <poll.h>
 #include <pty.h>
 #include <stdexcept>
+#include <sys/ioctl.h>
 #include <sys/wait.h>
 #include <termios.h>
 #include <unistd.h>
@@ -129,6 +130,12 @@ bool TerminalSession::waitFor(std::string_view text)
         if (left.count() <= 0 || !collect(static_cast<int>(left.count())))
             return false;
     }
+}
+
+void TerminalSession::resize(unsigned short columns)
+{
+    const winsize size{.ws_row = 24, .ws_col = columns, .ws_xpixel = 0, .ws_ypixel = 0};
+    ::ioctl(terminal_, TIOCSWINSZ, &size);
 }
 
 bool TerminalSession::waitForKeyByKeyInput()

@@ -20,6 +20,9 @@ public:
     // Sends keys as typed: "\n" is Enter, "\x03" Ctrl+C, "\x04" Ctrl+D.
     void type(std::string_view keys);
 
+    // Gives the terminal a new width, as a resized window does (SIGWINCH).
+    void resize(unsigned short columns);
+
     // Waits until the terminal shows `text` after what the last successful
     // wait found; false when it has not within ten seconds.
     bool waitFor(std::string_view text);
