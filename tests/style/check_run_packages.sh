@@ -22,17 +22,26 @@ loaded "$build/cli/velmar-convert" Length foot inch 1
 QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$work/config" loaded timeout 5 "$build/window/velmar-converter"
 cat "$work"/loaded.* | sed -n 's/.*file=\(\/[^ ]*\).*/\1/p; s/.*calling init: \(\/[^ ]*\).*/\1/p' >>"$work/used"
 
-# Owners of each path and of every link on the way to the real file; /lib
-# and /bin are Debian's links to /usr/lib and /usr/bin.
-owners() {
+# Each file and every link on the way to the real file, each also under
+# /usr (/lib and /bin are Debian's links to /usr/lib and /usr/bin); a folder
+# (a package's CMake folder, the install prefix) stands for the files in it,
+# since many packages own a folder. The owners are asked for in one query:
+# each query reads dpkg's whole list.
+link_chain() {
     local path=$1
+    if [[ -d $path && ! -L $path ]]; then
+        find "$path" -maxdepth 1 -type f
+        return
+    fi
     while [[ -e $path ]]; do
-        { dpkg-query -S "$path" || dpkg-query -S "/usr$path" || true; } 2>/dev/null | sed 's/: .*//; s/, /\n/g'
+        printf '%s\n%s\n' "$path" "/usr$path"
         [[ -L $path ]] || break
         path=$(cd "$(dirname "$path")" && realpath -s "$(readlink "$path")")
     done
 }
-sort -u "$work/used" | while read -r path; do owners "$path"; done | sed 's/:[a-z0-9]*$//' | sort -u >"$work/owners"
+sort -u "$work/used" | while read -r path; do link_chain "$path"; done | sort -u >"$work/paths"
+xargs -r -d '\n' dpkg-query -S <"$work/paths" 2>/dev/null | sed 's/: .*//; s/, /\n/g' |
+    sed 's/:[a-z0-9]*$//' | sort -u >"$work/owners" || true
 
 unneeded=0
 while read -r package _; do
