@@ -15,7 +15,8 @@ void noteInterrupt(int)
 
 } // namespace
 
-// No SA_RESTART: a read that Ctrl+C cuts short ends with EINTR.
+// The handler only notes the key: WaitForInput, which it cuts short, tells
+// Ctrl+C from other signals by that note.
 InterruptDiscardsLine::InterruptDiscardsLine()
 {
     struct sigaction action { };

@@ -22,9 +22,6 @@ fail() {
     exit 1
 }
 
-for tool in Xvfb xdotool; do
-    command -v "$tool" >/dev/null || fail "$tool is missing (scripts/ensure-packages installs it)"
-done
 # shellcheck disable=SC2154 # set by the sourcing script
 [[ -x $program ]] || fail "no program at $program"
 
@@ -55,7 +52,7 @@ wait_for() {
     done
 }
 
-start_xvfb "$work" || fail "Xvfb did not start"
+start_xvfb "$work" || fail "no X server (see xvfb.log below)"
 export HOME=$work/home
 export XDG_CONFIG_HOME=$work/config
 unset QT_QPA_PLATFORM

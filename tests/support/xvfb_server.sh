@@ -11,9 +11,16 @@
 #
 # start_xvfb FOLDER: FOLDER is private to the caller and receives the
 # server's files (display, xvfb.log). Sets xvfb_pid and exports DISPLAY;
-# false when no server came up. The caller stops the server.
+# false when no server came up, with the reason in xvfb.log. The caller stops
+# the server.
 start_xvfb() {
-    local folder=$1 attempt tries number
+    local folder=$1 attempt tries number tool
+    for tool in Xvfb xdotool; do
+        if ! command -v "$tool" >/dev/null; then
+            echo "$tool is missing (scripts/ensure-packages installs it)" >>"$folder/xvfb.log"
+            return 1
+        fi
+    done
     for attempt in 1 2 3 4 5; do
         number=$((100 + RANDOM % 900))
         : >"$folder/display"
